@@ -1,0 +1,43 @@
+# Cross build: larkspan.exe, the Win32 layer's tests and the end-to-end driver, run under Wine.
+set(LARK_WIN_DEFS UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0A00 WINVER=0x0A00)
+set(LARK_WIN_LINK -static -municode -Wl,--dynamicbase -Wl,--nxcompat -Wl,--high-entropy-va)
+set(LARK_WIN_LIBS user32 gdi32 shell32 comctl32 advapi32 ole32 oleaut32 uuid shcore uxtheme)
+
+target_compile_definitions(larkcore PUBLIC ${LARK_WIN_DEFS})
+
+# The Win32 implementations of the platform services.
+file(GLOB LARK_WIN32_SOURCES CONFIGURE_DEPENDS platform/win32/*.cpp)
+list(FILTER LARK_WIN32_SOURCES EXCLUDE REGEX "/main\\.cpp$")
+add_library(larkwin STATIC ${LARK_WIN32_SOURCES})
+target_link_libraries(larkwin PUBLIC larkcore ${LARK_WIN_LIBS})
+target_compile_options(larkwin PRIVATE -Wall -Wextra)
+
+add_executable(larkspan WIN32 platform/win32/main.cpp assets/larkspan.rc)
+target_link_libraries(larkspan PRIVATE larkwin)
+target_link_options(larkspan PRIVATE ${LARK_WIN_LINK})
+set_property(SOURCE assets/larkspan.rc APPEND PROPERTY OBJECT_DEPENDS
+  ${CMAKE_SOURCE_DIR}/assets/larkspan.manifest)
+
+# GoogleTest built with the cross compiler, for the Win32 layer's tests.
+set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+file(GLOB LARK_WIN32_TESTS CONFIGURE_DEPENDS tests/win32/*.cpp)
+if(LARK_WIN32_TESTS)
+  add_executable(win32_tests ${LARK_WIN32_TESTS} assets/larkspan.rc)
+  target_include_directories(win32_tests PRIVATE ${CMAKE_SOURCE_DIR})
+  target_link_libraries(win32_tests PRIVATE larkwin gtest gtest_main)
+  target_link_options(win32_tests PRIVATE -static)
+endif()
+
+file(GLOB LARK_DRIVER_SOURCES CONFIGURE_DEPENDS tests/e2e/driver/*.cpp)
+if(LARK_DRIVER_SOURCES)
+  add_executable(driver ${LARK_DRIVER_SOURCES})
+  target_compile_definitions(driver PRIVATE ${LARK_WIN_DEFS})
+  target_link_libraries(driver PRIVATE ${LARK_WIN_LIBS})
+  target_link_options(driver PRIVATE -static -municode)
+endif()
+
+include(cmake/wine-tests.cmake OPTIONAL)
