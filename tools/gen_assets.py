@@ -19,7 +19,7 @@ import os
 import struct
 import sys
 
-from PIL import Image, ImageChops, ImageDraw, ImageFilter, ImageFont
+from PIL import Image, ImageDraw, ImageFilter, ImageFont
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 ASSETS = os.path.join(ROOT, "assets")
@@ -52,11 +52,15 @@ TEAL_DARK = (0, 92, 100)
 TEAL = (0, 164, 164)
 TEAL_LIGHT = (90, 226, 208)
 
+TILE_HI = (250, 252, 255)
+TILE_TOP = (214, 228, 248)
+TILE_BOTTOM = (150, 176, 220)
+
 SILVER_HI = (236, 238, 242)
-SILVER = (196, 200, 208)
+SILVER = (206, 210, 218)
+SILVER_LO = (164, 168, 178)
 GRAY = (132, 136, 146)
 GRAY_DARK = (78, 82, 92)
-GRAPHITE = (44, 46, 54)
 
 RED_INK = (96, 8, 12)
 RED_DARK = (160, 20, 24)
@@ -64,7 +68,6 @@ RED = (222, 44, 36)
 RED_LIGHT = (255, 120, 92)
 YELLOW_DARK = (196, 136, 0)
 YELLOW = (255, 214, 32)
-YELLOW_PALE = (255, 244, 160)
 
 # Level colours of the tray gauge.
 L_RED = (236, 28, 36)
@@ -172,8 +175,8 @@ def ico_bytes(images):
     return out + b"".join(blobs)
 
 
-def write(name, data):
-    path = os.path.join(ASSETS, name)
+def write(out_dir, name, data):
+    path = os.path.join(out_dir, name)
     with open(path, "wb") as f:
         f.write(data)
     return path
@@ -192,9 +195,6 @@ class Canvas:
         if 0 <= x < self.n and 0 <= y < self.n:
             self.px[x, y] = rgba(c) if len(c) == 3 else c
 
-    def get(self, x, y):
-        return self.px[x, y]
-
     def rect(self, x0, y0, x1, y1, c):
         """Filled rectangle, both corners inclusive."""
         for y in range(y0, y1 + 1):
@@ -209,22 +209,6 @@ class Canvas:
         for y in range(y0, y1 + 1):
             self.set(x0, y, c)
             self.set(x1, y, c)
-
-    def outline(self, c):
-        """Ring every opaque shape with a 1-px (4-neighbour) border."""
-        n = self.n
-        add = []
-        for y in range(n):
-            for x in range(n):
-                if self.px[x, y][3]:
-                    continue
-                for dx, dy in ((1, 0), (-1, 0), (0, 1), (0, -1)):
-                    xx, yy = x + dx, y + dy
-                    if 0 <= xx < n and 0 <= yy < n and self.px[xx, yy][3]:
-                        add.append((x, y))
-                        break
-        for x, y in add:
-            self.set(x, y, c)
 
 
 # ---------------------------------------------------------------------------
@@ -261,17 +245,12 @@ def draw_frame(cv, n):
     f = LEVEL_FRAME[n]
     last = n - 1
     if f == 2:
-        # 16 and 20: silver outer ring, gray inner ring.
-        cv.box(0, 0, last, last, SILVER)
-        for i in range(1, last):
-            cv.set(i, 0, SILVER_HI)
-            cv.set(0, i, SILVER_HI)
+        # 16 and 20: silver outer ring, lit on top/left; gray inner ring.
+        cv.box(0, 0, last, last, SILVER_LO)
+        for i in range(0, last):
+            cv.set(i, 0, SILVER)
+            cv.set(0, i, SILVER)
         cv.box(1, 1, last - 1, last - 1, GRAY)
-        for i in range(2, last - 1):
-            cv.set(i, last - 1, SILVER)
-            cv.set(last - 1, i, SILVER)
-        cv.set(1, last - 1, GRAY)
-        cv.set(last - 1, 1, GRAY)
     else:
         # Dark hairline outside (reads on a white taskbar), silver body with
         # a light top/left edge, gray lip next to the well.
@@ -315,59 +294,69 @@ def level_icon(n, level):
 # negative = upper-left side) and v = x - y (along it).  Every constant-u
 # line is a clean 1-px 45-degree pixel line, so the edges stay crisp.
 # ---------------------------------------------------------------------------
-# size -> (half length in v, u of top edge, u of bottom edge,
-#          chip (start, end) ranges along v, contact tooth period in v)
+# size -> geometry in diagonal coordinates:
+#   L      half length along v (the two outermost v values are the end caps)
+#   top    u of the upper-left edge, bot u of the lower-right (connector) edge
+#   chips  number of chips, gap  board between chips (in v units)
+#   fingers  contact band rows, pitch  finger repeat in screen x
 EMBLEM_GEOM = {
-    16: dict(L=12, top=-5, bot=4, chips=((-8, -3), (1, 6)), tooth=4),
-    20: dict(L=15, top=-6, bot=5, chips=((-11, -5), (-1, 5), (9, 11)), tooth=4),
-    24: dict(L=18, top=-7, bot=6, chips=((-14, -7), (-3, 4), (8, 15)), tooth=4),
-    32: dict(L=25, top=-10, bot=8, chips=((-20, -11), (-7, 2), (6, 15), (19, 22)), tooth=4),
-    48: dict(L=38, top=-15, bot=12, chips=((-32, -20), (-16, -4), (0, 12), (16, 28), (32, 35)), tooth=6),
+    16: dict(L=11, top=-4, bot=4, chips=2, gap=3, fingers=2, pitch=2),
+    20: dict(L=14, top=-5, bot=5, chips=3, gap=3, fingers=2, pitch=2),
+    24: dict(L=17, top=-6, bot=6, chips=3, gap=3, fingers=2, pitch=2),
+    32: dict(L=23, top=-8, bot=8, chips=4, gap=4, fingers=3, pitch=2),
+    48: dict(L=35, top=-12, bot=12, chips=5, gap=5, fingers=4, pitch=3),
 }
 
 
-def emblem_pixels(n, cv, shift=(0, 0)):
+def emblem_pixels(n, cv, shorten=0):
     g = EMBLEM_GEOM[n]
-    L, top, bot = g["L"], g["top"], g["bot"]
-    width = bot - top + 1
-    # bands across the module, from the top edge down
-    contact_rows = max(2, width // 4)        # teal edge connector
-    chip_top = top + 2
-    chip_bot = bot - contact_rows - 1
-    sx, sy = shift
+    L, top, bot = g["L"] - shorten, g["top"], g["bot"]
+    fingers = g["fingers"]
+    chip_u0 = top + (2 if n < 32 else 3)
+    chip_u1 = bot - fingers - 2
+    # chips spread evenly between the end caps
+    inner0, inner1 = -L + 3, L - 3
+    span = inner1 - inner0 + 1
+    k, gap = g["chips"], g["gap"]
+    clen = (span - (k - 1) * gap) / float(k)
+    chips = []
+    for i in range(k):
+        a = inner0 + int(round(i * (clen + gap)))
+        chips.append((a, a + int(round(clen)) - 1))
+    notch = None
+    if n >= 24:
+        c = -(L // 3)
+        notch = (c - 1, c + 1) if n < 48 else (c - 2, c + 2)
     for y in range(n):
         for x in range(n):
-            u = (x - sx) + (y - sy) - (n - 1)
-            v = (x - sx) - (y - sy)
+            u = x + y - (n - 1)
+            v = x - y
             if not (top <= u <= bot and -L <= v <= L):
                 continue
-            end = abs(v) >= L - 1
-            if u == top or end:
+            if min(u - top, bot - u) + (L - abs(v)) < 2:
+                continue                        # round the four corners
+            if notch and notch[0] <= v <= notch[1] and u >= bot - 1:
+                continue                        # key notch in the connector
+            if u == top or abs(v) >= L - 1:
                 c = NAVY_INK
             elif u == bot:
                 c = TEAL_DARK
-            elif u > bot - contact_rows:
-                # edge connector: teal fingers separated by board gaps
-                period = g["tooth"]
-                c = TEAL_LIGHT if (v + L) % period < period // 2 + 1 else TEAL
-                if abs(v) <= 1 and n >= 20:
-                    c = NAVY_INK                  # key notch
-                    if u == bot - 1 or u == bot:
-                        c = CLEAR
+            elif u > bot - 1 - fingers:
+                if notch and notch[0] - 2 <= v <= notch[1] + 2:
+                    c = TEAL_DARK
+                else:
+                    c = TEAL_LIGHT if x % g["pitch"] == 0 else TEAL_DARK
             elif u == top + 1:
                 c = BLUE_LIGHT
             else:
                 c = BLUE
-                for a, b in g["chips"]:
-                    if a <= v <= b and chip_top <= u <= chip_bot:
-                        if u == chip_top or v == b:
-                            c = NAVY_MID          # lit chip edge
-                        else:
+                if chip_u0 <= u <= chip_u1:
+                    for a, b in chips:
+                        if a <= v <= b:
                             c = NAVY
-                        break
-                else:
-                    if u == bot - contact_rows and n >= 24:
-                        c = BLUE_LIGHT            # gold-less trace line
+                            if n >= 24 and u == chip_u0:
+                                c = NAVY_MID
+                            break
             cv.set(x, y, c)
 
 
@@ -378,57 +367,89 @@ def emblem_icon(n):
 
 
 def app_icon(n):
-    """Emblem on a rounded navy tile with a teal gauge arc behind it."""
+    """The emblem on a rounded navy tile, for the window and the exe."""
     cv = Canvas(n)
     last = n - 1
     r = 1 if n < 24 else 2 if n < 40 else 3
-    # tile
+    inside = set()
     for y in range(n):
         for x in range(n):
             cx = min(x, last - x)
             cy = min(y, last - y)
-            if cx + cy < r:
-                continue
-            t = y / last
-            cv.set(x, y, lerp(NAVY, NAVY_INK, t))
-    # tile border
-    for y in range(n):
-        for x in range(n):
-            if cv.get(x, y)[3] == 0:
-                continue
-            edge = any(
-                not (0 <= x + dx < n and 0 <= y + dy < n) or cv.get(x + dx, y + dy)[3] == 0
-                for dx, dy in ((1, 0), (-1, 0), (0, 1), (0, -1)))
-            if edge:
-                cv.set(x, y, TEAL if (x + y) < n else TEAL_DARK)
-    emblem_pixels(n, cv)
+            if cx + cy >= r:
+                inside.add((x, y))
+    for x, y in inside:
+        edge = any((x + dx, y + dy) not in inside
+                   for dx, dy in ((1, 0), (-1, 0), (0, 1), (0, -1)))
+        if edge:
+            c = NAVY_INK
+        elif y == 1 or (x == 1 and y < n // 2) or (y == 2 and n >= 32):
+            c = TILE_HI
+        else:
+            c = lerp(TILE_TOP, TILE_BOTTOM, y / float(last))
+        cv.set(x, y, c)
+    emblem_pixels(n, cv, shorten=2 if n < 32 else 3 if n < 48 else 4)
     return cv.img
 
 
 # ---------------------------------------------------------------------------
-# Cleanup icon: a square chip in reds with yellow pins and a yellow sweep.
+# Cleanup icon: a square chip in reds with yellow pins and a yellow
+# "go round again" arrow on the die.
 # ---------------------------------------------------------------------------
-# size -> (body inset, pin length, pin width, pin gap)
+# size -> body inset (pins fill the inset), pin spans along each side,
+#         ring diameter / stroke, arrow head half-width
 CHIP_GEOM = {
-    16: dict(inset=3, pins=((5, 6), (9, 10))),
-    20: dict(inset=3, pins=((5, 6), (9, 10), (13, 14))),
-    24: dict(inset=4, pins=((6, 7), (10, 13), (16, 17))),
-    32: dict(inset=5, pins=((8, 9), (12, 13), (18, 19), (22, 23))),
-    48: dict(inset=7, pins=((11, 13), (17, 19), (23, 24), (28, 30), (34, 36))),
+    16: dict(inset=2, pins=((4, 5), (7, 8), (10, 11)), ring=8, stroke=1, head=2),
+    20: dict(inset=3, pins=((5, 6), (9, 10), (13, 14)), ring=10, stroke=2, head=2),
+    24: dict(inset=3, pins=((5, 6), (9, 10), (13, 14), (17, 18)), ring=12, stroke=2, head=3),
+    32: dict(inset=4, pins=((7, 8), (11, 12), (15, 16), (19, 20), (23, 24)),
+             ring=16, stroke=3, head=4),
+    48: dict(inset=6, pins=((10, 12), (15, 17), (20, 22), (25, 27), (30, 32), (35, 37)),
+             ring=24, stroke=4, head=6),
 }
 
+def disc(d, bias):
+    """Pixel disc of diameter d in a d x d box."""
+    c = (d - 1) / 2.0
+    r2 = (d / 2.0) ** 2 - bias
+    return {(x, y) for y in range(d) for x in range(d)
+            if (x - c) ** 2 + (y - c) ** 2 <= r2}
 
-def chip_pins(n, cv, g, colour, tip):
+
+def arrow_glyph(d, t, head):
+    """Ring of diameter d and stroke t, open at the upper right, with an
+    upward head on the right-hand end.  Returns (pixels, head pixels),
+    coordinates in a box of (d + head) x (d + 1)."""
+    bias = 0.5 if d < 14 else 2.0
+    ring = disc(d, bias) - {(x + t, y + t) for x, y in disc(d - 2 * t, bias)}
+    c = (d - 1) / 2.0
+    body = set()
+    for x, y in ring:
+        ang = math.degrees(math.atan2(c - y, x - c)) % 360
+        if not (0 <= ang <= 100):
+            body.add((x, y + 1))
+    # head: centred on the right-hand stroke, base just above where the
+    # ring stops, tip pointing up (the ring turns anticlockwise)
+    xs0, xs1 = d - t, d - 1
+    base = int(c) + 1
+    heads = set()
+    for k in range(head + 1):
+        for x in range(xs0 - head + k, xs1 + head - k + 1):
+            heads.add((x, base - k))
+    return body, heads
+
+
+def chip_pins(n, cv, g):
     i = g["inset"]
     last = n - 1
     for a, b in g["pins"]:
         for p in range(a, b + 1):
-            for d in range(1, i):
-                c = tip if d == 1 else colour
-                cv.set(p, i - d, c)           # top
-                cv.set(p, last - i + d, c)    # bottom
-                cv.set(i - d, p, c)           # left
-                cv.set(last - i + d, p, c)    # right
+            for d in range(0, i):
+                c = YELLOW_DARK if d == 0 else YELLOW
+                cv.set(p, d, c)                # top
+                cv.set(p, last - d, c)         # bottom
+                cv.set(d, p, c)                # left
+                cv.set(last - d, p, c)         # right
 
 
 def cleanup_icon(n):
@@ -436,35 +457,32 @@ def cleanup_icon(n):
     cv = Canvas(n)
     i = g["inset"]
     last = n - 1
-    chip_pins(n, cv, g, YELLOW, YELLOW_DARK)
-    # body
+    chip_pins(n, cv, g)
     cv.rect(i, i, last - i, last - i, RED)
-    for k in range(i + 1, last - i):
+    bevel = range(i + 1, last - i) if n > 16 else ()
+    for k in bevel:
         cv.set(k, i + 1, RED_LIGHT)
         cv.set(i + 1, k, RED_LIGHT)
-    cv.box(i, i, last - i, last - i, RED_INK)
-    for k in range(i + 1, last - i):
         cv.set(k, last - i - 1, RED_DARK)
         cv.set(last - i - 1, k, RED_DARK)
-    # sweep: a yellow circular arrow in the die area
-    inner0, inner1 = i + 2, last - i - 2
-    cx = cy = (inner0 + inner1) / 2.0
-    rad = (inner1 - inner0) / 2.0 - (0.5 if n < 24 else 1.0)
-    thick = 1.0 if n < 24 else 1.6 if n < 40 else 2.4
-    for y in range(inner0, inner1 + 1):
-        for x in range(inner0, inner1 + 1):
-            dx, dy = x - cx, y - cy
-            d = math.hypot(dx, dy)
-            ang = math.degrees(math.atan2(-dy, dx)) % 360
-            if abs(d - rad) <= thick * 0.5 + 0.25 and not (20 <= ang <= 95):
-                cv.set(x, y, YELLOW)
-    # arrow head at the gap's clockwise end (pointing up, right side)
-    ax = int(round(cx + rad * math.cos(math.radians(20))))
-    ay = int(round(cy - rad * math.sin(math.radians(20))))
-    head = 1 if n < 24 else 2 if n < 40 else 3
-    for k in range(head + 1):
-        for j in range(-k, k + 1):
-            cv.set(ax + j, ay - head + k, YELLOW_PALE if k == 0 else YELLOW)
+    cv.set(i + 1, last - i - 1, RED)
+    cv.set(last - i - 1, i + 1, RED)
+    cv.box(i, i, last - i, last - i, RED_INK)
+    d, t, head = g["ring"], g["stroke"], g["head"]
+    body, heads = arrow_glyph(d, t, head)
+    # centre the ring on the die; the head may use the bevel rows
+    inner = (last - i - 1) - (i + 1) + 1
+    lo, hi = i + 1, last - i - 1
+    ox = min(lo + (inner - d) // 2, hi - (d - 1 + head))
+    oy = lo + (inner - (d + 1)) // 2
+    glyph = {(ox + x, oy + y) for x, y in body | heads
+             if lo <= ox + x <= hi and lo <= oy + y <= hi}
+    if n >= 24:
+        for x, y in glyph:
+            if (x + 1, y + 1) not in glyph and x + 1 <= hi and y + 1 <= hi:
+                cv.set(x + 1, y + 1, RED_DARK)     # drop shadow
+    for x, y in glyph:
+        cv.set(x, y, YELLOW)
     return cv.img
 
 
@@ -475,15 +493,17 @@ SS = 4
 
 
 def gradient(w, h, top, bottom, left_tint=None):
-    img = Image.new("RGB", (w, h))
-    px = img.load()
+    """Vertical gradient; left_tint pulls the left edge halfway to a colour."""
+    col = Image.new("RGB", (1, h))
     for y in range(h):
-        row = lerp(top, bottom, y / max(1, h - 1))
+        col.putpixel((0, y), lerp(top, bottom, y / float(max(1, h - 1))))
+    img = col.resize((w, h), Image.NEAREST)
+    if left_tint is not None:
+        ramp = Image.new("L", (w, 1))
         for x in range(w):
-            c = row
-            if left_tint is not None:
-                c = lerp(row, left_tint, (1 - x / max(1, w - 1)) * 0.5)
-            px[x, y] = c
+            ramp.putpixel((x, 0), int(round(127.5 * (1 - x / float(max(1, w - 1))))))
+        img = Image.composite(Image.new("RGB", (w, h), left_tint), img,
+                              ramp.resize((w, h), Image.NEAREST))
     return img
 
 
@@ -511,16 +531,15 @@ def glow(size, draw_fn, radius, colour, strength=1.0):
 
 
 def text_layer(size, xy, text, fnt, fill_top, fill_bottom, stroke=0, anchor="la"):
-    """Vertically graded text as an RGBA layer."""
+    """Text graded from fill_top to fill_bottom over its own height."""
     mask = Image.new("L", size, 0)
     ImageDraw.Draw(mask).text(xy, text, font=fnt, fill=255,
                               stroke_width=stroke, stroke_fill=255, anchor=anchor)
-    fill = gradient(size[0], size[1], fill_top, fill_bottom).convert("RGBA")
+    fill = Image.new("RGBA", size, rgba(fill_top))
     bbox = mask.getbbox()
     if bbox:
         x0, y0, x1, y1 = bbox
-        grad = gradient(1, y1 - y0, fill_top, fill_bottom).resize((size[0], y1 - y0))
-        fill.paste(grad, (0, y0))
+        fill.paste(gradient(size[0], y1 - y0, fill_top, fill_bottom), (0, y0))
     fill.putalpha(mask)
     return fill
 
@@ -552,8 +571,12 @@ def dimm_layer(length, height, chips=8):
         d.rectangle((x0, int(16 * s), x0 + cw, int(19 * s)), fill=rgba(NAVY_MID))
         d.rectangle((x0 + cw - int(3 * s), int(16 * s), x0 + cw, int(58 * s)),
                     fill=rgba(NAVY_MID))
-        d.ellipse((x0 + int(4 * s), int(22 * s), x0 + int(8 * s), int(26 * s)),
+        d.ellipse((x0 + int(4 * s), int(49 * s), x0 + int(9 * s), int(54 * s)),
                   fill=rgba(NAVY_MID))
+        for k2, frac in enumerate((0.62, 0.42)):
+            ly = int((27 + 7 * k2) * s)
+            d.rectangle((x0 + int(6 * s), ly, x0 + int(6 * s) + int(cw * frac), ly + int(2.5 * s)),
+                        fill=(90, 130, 210, 170 if k2 == 0 else 110))
     # edge connector fingers
     fy0, fy1 = int(76 * s), height - int(3 * s)
     pitch = max(3, int(length / 64))
@@ -611,10 +634,20 @@ def splash():
     arc = arc.filter(ImageFilter.GaussianBlur(S * 0.3))
     base = Image.alpha_composite(base, arc)
 
-    # memory module, diagonal, with a blue halo
-    mod = dimm_layer(150 * S, 34 * S, chips=6)
-    mod = mod.rotate(34, resample=Image.BICUBIC, expand=True)
-    mx, my = 66 * S - mod.size[0] // 2, 116 * S - mod.size[1] // 2
+    # hairline separating the credit strip
+    line = Image.new("RGBA", base.size, CLEAR)
+    ld = ImageDraw.Draw(line)
+    for x in range(8 * S, W * S, S):
+        t = (x - 8 * S) / ((W - 8) * S)
+        a = int(150 * math.sin(math.pi * t) ** 0.7)
+        ld.line((x, 151 * S, x + S, 151 * S), fill=rgba(TEAL_LIGHT, a), width=S // 2)
+    base = Image.alpha_composite(base, line)
+
+    # memory module, diagonal, with a blue halo; its top end stays below
+    # y 78 so the about box's maker name keeps a dark corner
+    mod = dimm_layer(120 * S, 30 * S, chips=5)
+    mod = mod.rotate(32, resample=Image.BICUBIC, expand=True)
+    mx, my = 68 * S - mod.size[0] // 2, 124 * S - mod.size[1] // 2
     halo = Image.new("RGBA", base.size, CLEAR)
     halo_mask = Image.new("L", base.size, 0)
     halo_mask.paste(mod.getchannel("A"), (mx, my))
@@ -626,8 +659,8 @@ def splash():
     base.alpha_composite(mod, (mx, my))
 
     # logo
-    fnt = font(FONT_LOGO, 36 * S)
-    pos = (226 * S, 112 * S)
+    fnt = font(FONT_LOGO, 32 * S)
+    pos = (222 * S, 113 * S)
     logo_glow = glow(base.size, lambda d: d.text(pos, "Larkspan", font=fnt, fill=255,
                                                 anchor="mm"),
                      5 * S, BLUE, 0.9)
@@ -644,7 +677,7 @@ def splash():
     bd = ImageDraw.Draw(bar)
     cols = [L_RED, L_RED, L_MAGENTA, L_YELLOW, L_YELLOW, L_YELLOW,
             L_GREEN, L_GREEN, L_GREEN, L_CYAN, L_CYAN, L_CYAN]
-    x0, y0, segw, gap = 150 * S, 136 * S, 11 * S, 2 * S
+    x0, y0, segw, gap = 151 * S, 134 * S, 10 * S, 2 * S
     lit = 9
     for k, col in enumerate(cols):
         xs = x0 + k * (segw + gap)
@@ -655,21 +688,12 @@ def splash():
         for k in range(lit)], 3 * S, TEAL, 0.6))
     base = Image.alpha_composite(base, bar)
 
-    # hairline separating the credit strip
-    line = Image.new("RGBA", base.size, CLEAR)
-    ld = ImageDraw.Draw(line)
-    for x in range(8 * S, W * S, S):
-        t = (x - 8 * S) / ((W - 8) * S)
-        a = int(150 * math.sin(math.pi * t) ** 0.7)
-        ld.line((x, 151 * S, x + S, 151 * S), fill=rgba(TEAL_LIGHT, a), width=S // 2)
-    base = Image.alpha_composite(base, line)
-
     out = base.convert("RGB").resize((W, H), Image.LANCZOS)
     return add_noise(out, 1, 11)
 
 
 def memory_chip_layer(w, h, S):
-    """Front view of a DRAM chip: graphite body, silver pins top and bottom."""
+    """Top view of a DRAM chip: navy body, silver pins top and bottom."""
     img = Image.new("RGBA", (w, h), CLEAR)
     d = ImageDraw.Draw(img)
     pin_len = h * 0.18
@@ -714,11 +738,12 @@ def banner():
     ch = Image.new("RGBA", base.size, CLEAR)
     cd = ImageDraw.Draw(ch)
     mid = cy0 + chip.size[1] // 2
-    for k, a in enumerate((70, 140, 220)):
+    for k, a in enumerate((230, 150, 80)):
         for side in (-1, 1):
-            x = W * S // 2 + side * (74 + k * 11) * S
-            pts = [(x - side * 4 * S, mid - 7 * S), (x + side * 2 * S, mid),
-                   (x - side * 4 * S, mid + 7 * S)]
+            # pointing in towards the chip: memory being gathered
+            x = W * S // 2 + side * (72 + k * 11) * S
+            pts = [(x + side * 2 * S, mid - 7 * S), (x - side * 4 * S, mid),
+                   (x + side * 2 * S, mid + 7 * S)]
             cd.line(pts, fill=rgba(TEAL_LIGHT, a), width=2 * S, joint="curve")
     base = Image.alpha_composite(base, ch)
 
@@ -763,12 +788,14 @@ def gauge_back():
 def mock_overlays(splash_img, banner_img, back_img):
     """The bitmaps with the program's own drawing roughly simulated."""
     f_credit = font("DejaVuSans-Bold.ttf", 11)
-    serif = ImageFont.truetype("/usr/share/fonts/truetype/dejavu/DejaVuSerif-BoldItalic.ttf", 15) \
-        if os.path.exists("/usr/share/fonts/truetype/dejavu/DejaVuSerif-BoldItalic.ttf") else f_credit
+    try:
+        serif = font("DejaVuSerif-BoldItalic.ttf", 15)     # fonts-dejavu-extra
+    except SystemExit:
+        serif = f_credit
     sp = splash_img.crop((8, 48, 320, 184))
     d = ImageDraw.Draw(sp)
-    d.text((72, 112), "Copyright (C) 2024 Quorvane. All rights reserved.",
-           font=f_credit, fill=WHITE)
+    d.rectangle((72, 112, 72 + 233 - 1, 112 + 13 - 1), outline=(255, 0, 255))
+    d.text((74, 112), "Copyright (C) Quorvane", font=f_credit, fill=WHITE)
     ab = splash_img.crop((16, 48, 321, 197))
     ImageDraw.Draw(ab).text((8, 4), "Quorvane", font=serif, fill=WHITE)
     gb = back_img.copy()
@@ -853,8 +880,8 @@ def preview(icons, bitmaps):
     return sheet
 
 
-def build():
-    os.makedirs(ASSETS, exist_ok=True)
+def build(out_dir=ASSETS):
+    os.makedirs(out_dir, exist_ok=True)
     icons = {}
     icons["app.ico"] = [app_icon(n) for n in ICON_SIZES]
     icons["emblem.ico"] = [emblem_icon(n) for n in ICON_SIZES]
@@ -863,19 +890,27 @@ def build():
         icons["level%02d.ico" % lv] = [level_icon(n, lv) for n in ICON_SIZES]
     written = []
     for name, imgs in icons.items():
-        written.append(write(name, ico_bytes(imgs)))
+        written.append(write(out_dir, name, ico_bytes(imgs)))
     sp, bn, gb = splash(), banner(), gauge_back()
-    written.append(write("splash.bmp", bmp_bytes(sp)))
-    written.append(write("banner.bmp", bmp_bytes(bn)))
-    written.append(write("gauge_back.bmp", bmp_bytes(gb)))
+    written.append(write(out_dir, "splash.bmp", bmp_bytes(sp)))
+    written.append(write(out_dir, "banner.bmp", bmp_bytes(bn)))
+    written.append(write(out_dir, "gauge_back.bmp", bmp_bytes(gb)))
     sheet = preview(icons, (sp, bn, gb))
-    path = os.path.join(ASSETS, "preview.png")
+    path = os.path.join(out_dir, "preview.png")
     sheet.save(path, "PNG", optimize=False)
     written.append(path)
     return written
 
 
+def main(argv):
+    if len(argv) > 2 or (len(argv) == 2 and argv[1].startswith("-")):
+        sys.stderr.write("usage: gen_assets.py [OUT_DIR]   (default: assets/)\n")
+        return 2
+    out_dir = os.path.abspath(argv[1]) if len(argv) == 2 else ASSETS
+    for p in build(out_dir):
+        print(os.path.relpath(p))
+    return 0
+
+
 if __name__ == "__main__":
-    for p in build():
-        print(os.path.relpath(p, ROOT))
-    sys.exit(0)
+    sys.exit(main(sys.argv))
