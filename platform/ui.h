@@ -135,6 +135,7 @@ struct ControlSpec {
     std::wstring tooltip;
     std::vector<std::wstring> items;  // drop-down lists
     int group = 0;                    // option buttons of one group share a number
+    bool cancel = false;              // buttons: Escape runs it
 };
 
 struct MenuItem {

@@ -1,0 +1,13 @@
+#include "platform/win32/clock.h"
+
+#include <windows.h>
+
+namespace lark::win32 {
+
+TimeOfDay Win32Clock::localTime() {
+    SYSTEMTIME now{};
+    ::GetLocalTime(&now);
+    return {now.wHour, now.wMinute, now.wSecond};
+}
+
+}  // namespace lark::win32

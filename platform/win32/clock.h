@@ -1,0 +1,13 @@
+// The local time of day.
+#pragma once
+
+#include "platform/clock.h"
+
+namespace lark::win32 {
+
+class Win32Clock final : public Clock {
+public:
+    TimeOfDay localTime() override;
+};
+
+}  // namespace lark::win32

@@ -1,0 +1,344 @@
+#include "platform/win32/controls.h"
+
+#include <commctrl.h>
+#include <uxtheme.h>
+
+#include <algorithm>
+
+#include "platform/win32/win32_ui.h"
+#include "platform/win32/window.h"
+
+namespace lark::win32 {
+namespace {
+
+COLORREF ref(Rgb c) { return RGB(c.r, c.g, c.b); }
+
+bool hasAccessKey(const std::wstring& caption) {
+    for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != L'&') continue;
+        if (caption[i + 1] != L'&') return true;
+        ++i;  // "&&" is a literal ampersand
+    }
+    return false;
+}
+
+UINT alignment(Align align) {
+    switch (align) {
+    case Align::Right: return DT_RIGHT;
+    case Align::Centre: return DT_CENTER;
+    default: return DT_LEFT;
+    }
+}
+
+// Frames are containers: their children's notifications go on to the top-level window, and their
+// inside is filled with their background (the window does not paint beneath its children).
+LRESULT CALLBACK frameProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
+    if (forwardsToRoot(msg)) return forwardToRoot(hwnd, msg, wParam, lParam);
+    if (msg == WM_ERASEBKGND) {
+        auto* frame = reinterpret_cast<ControlCore*>(data);
+        RECT r;
+        ::GetClientRect(hwnd, &r);
+        ::SetDCBrushColor(reinterpret_cast<HDC>(wParam), ref(frame->background()));
+        ::FillRect(reinterpret_cast<HDC>(wParam), &r, static_cast<HBRUSH>(::GetStockObject(DC_BRUSH)));
+        return 1;
+    }
+    if (msg == WM_NCDESTROY) ::RemoveWindowSubclass(hwnd, frameProc, 0);
+    return ::DefSubclassProc(hwnd, msg, wParam, lParam);
+}
+
+}  // namespace
+
+// ---- ControlCore ----
+
+ControlCore::ControlCore(Win32Window& owner, const ControlSpec& spec) : owner_(owner), spec_(spec) {}
+
+Rgb ControlCore::background() const {
+    return spec_.defaultBackground ? owner_.backgroundOf(spec_.parent) : spec_.background;
+}
+
+void ControlCore::create() {
+    HWND container = owner_.containerOf(spec_.parent);
+    DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (spec_.visible ? WS_VISIBLE : 0);
+    hwnd_ = createWindow(container, style);
+    relayout();
+    // Later controls lie over earlier ones, whatever their kind.
+    ::SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+HWND ControlCore::createWindow(HWND container, DWORD style) {
+    return createChild(WC_STATICW, container, style | SS_OWNERDRAW);
+}
+
+HWND ControlCore::createChild(const wchar_t* className, HWND container, DWORD style, DWORD exStyle, void* param) {
+    RECT r = deviceBounds();
+    return ::CreateWindowExW(exStyle, className, spec_.caption.c_str(), style, r.left, r.top, r.right - r.left,
+                             r.bottom - r.top, container, reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec_.id)),
+                             owner_.ui().instance(), param);
+}
+
+RECT ControlCore::deviceBounds() const { return owner_.scale().rect(spec_.bounds); }
+
+void ControlCore::relayout() {
+    if (!hwnd_) return;
+    RECT r = deviceBounds();
+    ::SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+    HFONT font = owner_.ui().fonts().get(spec_.font, owner_.scale().dpi);
+    ::SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    ::InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+HBRUSH ControlCore::colour(HDC dc) {
+    if (!spec_.defaultTextColour) ::SetTextColor(dc, ref(spec_.textColour));
+    Rgb back = background();
+    ::SetBkColor(dc, ref(back));
+    return owner_.brush(back);
+}
+
+void ControlCore::paintLabel(HDC dc, POINT at) const {
+    RECT r = deviceBounds();
+    ::OffsetRect(&r, at.x - r.left, at.y - r.top);
+    if (!spec_.transparent) {
+        ::SetDCBrushColor(dc, ref(background()));
+        ::FillRect(dc, &r, static_cast<HBRUSH>(::GetStockObject(DC_BRUSH)));
+    }
+    bool enabled = !hwnd_ || ::IsWindowEnabled(hwnd_);
+    COLORREF text = !enabled                 ? ::GetSysColor(COLOR_GRAYTEXT)
+                    : spec_.defaultTextColour ? ::GetSysColor(COLOR_BTNTEXT)
+                                              : ref(spec_.textColour);
+    Selected font(dc, owner_.ui().fonts().get(spec_.font, owner_.scale().dpi));
+    int mode = ::SetBkMode(dc, TRANSPARENT);
+    COLORREF old = ::SetTextColor(dc, text);
+    UINT format = alignment(spec_.align) | DT_WORDBREAK | (hasAccessKey(spec_.caption) ? 0 : DT_NOPREFIX);
+    ::DrawTextW(dc, spec_.caption.c_str(), static_cast<int>(spec_.caption.size()), &r, format);
+    ::SetTextColor(dc, old);
+    ::SetBkMode(dc, mode);
+}
+
+void ControlCore::setCaption(std::wstring_view text) {
+    if (spec_.caption == text) return;
+    spec_.caption.assign(text);
+    if (!hwnd_) return;
+    ::SetWindowTextW(hwnd_, spec_.caption.c_str());
+    if (isLabel()) {
+        ::InvalidateRect(hwnd_, nullptr, FALSE);
+        owner_.labelChanged(*this);
+    }
+}
+
+void ControlCore::setShown(bool shown) {
+    spec_.visible = shown;
+    if (!hwnd_) return;
+    ::ShowWindow(hwnd_, shown ? SW_SHOWNA : SW_HIDE);
+    owner_.labelChanged(*this);
+}
+
+void ControlCore::setActive(bool enabled) {
+    if (!hwnd_) return;
+    ::EnableWindow(hwnd_, enabled);
+    if (isLabel()) ::InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+void ControlCore::moveTo(int x, int y) {
+    spec_.bounds.x = x;
+    spec_.bounds.y = y;
+    if (!hwnd_) return;
+    RECT r = deviceBounds();
+    ::SetWindowPos(hwnd_, nullptr, r.left, r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    owner_.labelChanged(*this);
+}
+
+void ControlCore::repaint() {
+    if (hwnd_) ::RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
+// ---- Labels, buttons, frames, images ----
+
+HWND PlainControl::createWindow(HWND container, DWORD style) {
+    switch (spec_.kind) {
+    case Kind::Button:
+        return createChild(WC_BUTTONW, container, style | WS_TABSTOP | BS_PUSHBUTTON);
+    case Kind::DefaultButton:
+        return createChild(WC_BUTTONW, container, style | WS_TABSTOP | BS_DEFPUSHBUTTON);
+    case Kind::Frame: {
+        HWND frame = createChild(WC_BUTTONW, container, style | WS_CLIPCHILDREN | BS_GROUPBOX, WS_EX_CONTROLPARENT);
+        ::SetWindowSubclass(frame, frameProc, 0, reinterpret_cast<DWORD_PTR>(static_cast<ControlCore*>(this)));
+        if (!spec_.defaultTextColour) ::SetWindowTheme(frame, L"", L"");  // themed frames ignore the colour
+        return frame;
+    }
+    default:  // labels and images draw themselves
+        return createChild(WC_STATICW, container, style | SS_OWNERDRAW);
+    }
+}
+
+void PlainControl::draw(const DRAWITEMSTRUCT& item) {
+    int w = item.rcItem.right - item.rcItem.left, h = item.rcItem.bottom - item.rcItem.top;
+    MemoryBitmap buffer(w, h);  // composed off screen: no flicker under transparent labels
+    if (spec_.kind == Kind::Label && spec_.transparent) owner_.paintBeneath(*this, buffer.dc());
+    paintInto(buffer.dc(), POINT{0, 0});
+    ::BitBlt(item.hDC, item.rcItem.left, item.rcItem.top, w, h, buffer.dc(), 0, 0, SRCCOPY);
+}
+
+void PlainControl::paintInto(HDC dc, POINT at) const {
+    if (spec_.kind == Kind::Label) paintLabel(dc, at);
+    if (spec_.kind == Kind::Image) paintImage(dc, at);
+}
+
+// The picture at its own size from the top-left corner, clipped by the control's bounds.
+void PlainControl::paintImage(HDC dc, POINT at) const {
+    RECT r = deviceBounds();
+    ::OffsetRect(&r, at.x - r.left, at.y - r.top);
+    HRGN clip = ::CreateRectRgn(0, 0, 0, 0);
+    bool clipped = ::GetClipRgn(dc, clip) == 1;
+    ::IntersectClipRect(dc, r.left, r.top, r.right, r.bottom);
+    ::SetDCBrushColor(dc, ref(background()));
+    ::FillRect(dc, &r, static_cast<HBRUSH>(::GetStockObject(DC_BRUSH)));
+    PictureCache& pictures = owner_.ui().pictures();
+    Size size = pictures.bitmapSize(spec_.picture);
+    if (size.w == 0) size = {std::min(spec_.bounds.w, spec_.bounds.h), std::min(spec_.bounds.w, spec_.bounds.h)};
+    Scale s = owner_.scale();
+    pictures.draw(dc, spec_.picture, at.x, at.y, s.px(size.w), s.px(size.h));
+    ::SelectClipRgn(dc, clipped ? clip : nullptr);
+    ::DeleteObject(clip);
+}
+
+// ---- Scroll bars ----
+
+HWND ScrollBarControl::createWindow(HWND container, DWORD style) {
+    spec_.max = std::max(spec_.max, spec_.min);
+    spec_.value = std::clamp(spec_.value, spec_.min, spec_.max);
+    HWND bar = createChild(WC_SCROLLBARW, container, style | WS_TABSTOP | SBS_HORZ);
+    SCROLLINFO info{sizeof info, SIF_RANGE | SIF_POS, spec_.min, spec_.max, 0, spec_.value, 0};
+    ::SetScrollInfo(bar, SB_CTL, &info, TRUE);
+    return bar;
+}
+
+void ScrollBarControl::setValue(int value) {
+    value = std::clamp(value, spec_.min, spec_.max);
+    if (value == spec_.value) return;
+    spec_.value = value;
+    if (hwnd_) ::SetScrollPos(hwnd_, SB_CTL, value, TRUE);
+    owner_.scrollChanged(spec_.id);  // last: the handler may do anything
+}
+
+void ScrollBarControl::scrolled(int code, int thumb) {
+    int step = std::max(spec_.largeStep, 1);
+    int v = spec_.value;
+    switch (code) {
+    case SB_LINELEFT: v -= 1; break;
+    case SB_LINERIGHT: v += 1; break;
+    case SB_PAGELEFT: v -= step; break;
+    case SB_PAGERIGHT: v += step; break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: v = thumb; break;
+    case SB_LEFT: v = spec_.min; break;
+    case SB_RIGHT: v = spec_.max; break;
+    default: return;  // SB_ENDSCROLL
+    }
+    setValue(v);
+}
+
+// ---- Picture boxes ----
+
+HWND PictureBoxControl::createWindow(HWND container, DWORD style) {
+    SurfaceLook look{{spec_.bounds.w, spec_.bounds.h}, spec_.font, background(), spec_.picture};
+    surface_ = std::make_unique<Surface>(owner_.ui().fonts(), owner_.ui().pictures(), look, owner_.scale());
+    HWND box = createChild(PictureBoxClass, container, style | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT,
+                           static_cast<MessageHandler*>(this));
+    surface_->attach(box);
+    return box;
+}
+
+void PictureBoxControl::relayout() {
+    ControlCore::relayout();
+    if (surface_) surface_->rescale(owner_.scale());
+}
+
+void PictureBoxControl::paintInto(HDC dc, POINT at) const {
+    if (!surface_) return;
+    RECT r = deviceBounds();
+    ::BitBlt(dc, at.x, at.y, r.right - r.left, r.bottom - r.top, surface_->imageDc(), 0, 0, SRCCOPY);
+}
+
+LRESULT PictureBoxControl::handle(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (forwardsToRoot(msg)) return forwardToRoot(hwnd, msg, wParam, lParam);
+    switch (msg) {
+    case WM_ERASEBKGND: return 1;
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        HDC dc = ::BeginPaint(hwnd, &ps);
+        if (surface_) surface_->paint(dc, ps.rcPaint);
+        ::EndPaint(hwnd, &ps);
+        return 0;
+    }
+    case WM_PRINTCLIENT: {
+        RECT all;
+        ::GetClientRect(hwnd, &all);
+        if (surface_) surface_->paint(reinterpret_cast<HDC>(wParam), all);
+        return 0;
+    }
+    case WM_NCDESTROY:
+        hwnd_ = nullptr;
+        if (surface_) surface_->attach(nullptr);
+        return 0;
+    default: return ::DefWindowProcW(hwnd, msg, wParam, lParam);
+    }
+}
+
+// ---- Check boxes and option buttons ----
+
+HWND CheckControl::createWindow(HWND container, DWORD style) {
+    // Option buttons are ticked by the window, group by group, not by the control's own rules.
+    DWORD kind = spec_.kind == Kind::Option ? BS_RADIOBUTTON : BS_AUTOCHECKBOX;
+    HWND box = createChild(WC_BUTTONW, container, style | WS_TABSTOP | kind);
+    if (!spec_.defaultTextColour) ::SetWindowTheme(box, L"", L"");  // themed boxes ignore the colour
+    ::SendMessageW(box, BM_SETCHECK, spec_.value ? BST_CHECKED : BST_UNCHECKED, 0);
+    return box;
+}
+
+int CheckControl::value() const {
+    if (!hwnd_) return spec_.value ? 1 : 0;
+    return ::SendMessageW(hwnd_, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
+}
+
+void CheckControl::setValue(int value) {
+    spec_.value = value ? 1 : 0;
+    if (hwnd_) ::SendMessageW(hwnd_, BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED, 0);
+    if (value && spec_.kind == Kind::Option) owner_.optionTicked(*this);
+}
+
+// ---- Drop-down lists ----
+
+namespace {
+constexpr int DropDownHeight = 160;  // design pixels of the open list
+}
+
+HWND ComboControl::createWindow(HWND container, DWORD style) {
+    HWND combo = createChild(WC_COMBOBOXW, container, style | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST);
+    for (const std::wstring& item : spec_.items)
+        ::SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+    return combo;
+}
+
+void ComboControl::relayout() {
+    if (!hwnd_) return;
+    ControlCore::relayout();
+    RECT r = deviceBounds();
+    ::SetWindowPos(hwnd_, nullptr, 0, 0, r.right - r.left, r.bottom - r.top + owner_.scale().px(DropDownHeight),
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+int ComboControl::selected() const {
+    if (!hwnd_) return -1;
+    auto index = ::SendMessageW(hwnd_, CB_GETCURSEL, 0, 0);
+    return index == CB_ERR ? -1 : static_cast<int>(index);
+}
+
+void ComboControl::select(int index) {
+    if (!hwnd_) return;
+    auto count = ::SendMessageW(hwnd_, CB_GETCOUNT, 0, 0);
+    if (index < -1 || index >= count) return;  // no such entry: the selection stays
+    ::SendMessageW(hwnd_, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+}  // namespace lark::win32

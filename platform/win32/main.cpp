@@ -1,0 +1,37 @@
+// The program's entry point: the platform services, then the program on top of them.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "platform/win32/block_allocator.h"
+#include "platform/win32/clock.h"
+#include "platform/win32/dpi.h"
+#include "platform/win32/instance_lock.h"
+#include "platform/win32/memory_stats.h"
+#include "platform/win32/message_boxes.h"
+#include "platform/win32/pictures.h"
+#include "platform/win32/registry_store.h"
+#include "platform/win32/tray_icons.h"
+#include "platform/win32/win32_ui.h"
+#include "shell/program.h"
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    ::HeapSetInformation(nullptr, HeapEnableTerminationOnCorruption, nullptr, 0);
+    ::SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+    lark::win32::enableDpiAwareness();
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES | ICC_WIN95_CLASSES};
+    ::InitCommonControlsEx(&controls);
+
+    lark::win32::PictureCache pictures(instance);
+    lark::win32::Win32Ui ui(pictures, instance);
+    lark::win32::Win32MemoryStats memory;
+    lark::win32::RegistrySettingsStore settings;
+    lark::win32::Win32TrayIcons tray(pictures);
+    lark::win32::NamedMutexLock instanceLock;
+    lark::win32::Win32MessageBoxes messages;
+    lark::win32::Win32Clock clock;
+    lark::Win32BlockAllocator blocks(lark::Win32BlockAllocator::largestBlockFromEnvironment());
+
+    lark::Program program(lark::Services{ui, memory, settings, tray, instanceLock, messages, clock, blocks});
+    if (!program.start()) return 0;
+    return ui.run();
+}

@@ -1,0 +1,68 @@
+#include "platform/win32/win32_ui.h"
+
+#include "platform/win32/dpi.h"
+#include "platform/win32/message_handler.h"
+#include "platform/win32/window.h"
+
+namespace lark::win32 {
+
+Win32Ui::Win32Ui(PictureCache& pictures, HINSTANCE instance)
+    : instance_(instance), pictures_(pictures), class_(registerWindowClasses(instance)) {}
+
+std::unique_ptr<Window> Win32Ui::createWindow(const WindowSpec& spec, WindowEvents& events) {
+    return std::make_unique<Win32Window>(*this, spec, events);
+}
+
+void Win32Ui::process(MSG& msg) {
+    HWND root = msg.hwnd ? ::GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+    if (Win32Window* window = Win32Window::fromRoot(root, class_))
+        if (window->translate(msg)) return;
+    ::TranslateMessage(&msg);
+    ::DispatchMessageW(&msg);
+}
+
+void Win32Ui::pumpPending() {
+    // Bounded in time: a handler slower than a fast timer's period would otherwise never let go.
+    constexpr ULONGLONG Budget = 100;
+    ULONGLONG start = ::GetTickCount64();
+    MSG msg;
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            ::PostQuitMessage(static_cast<int>(msg.wParam));
+            return;
+        }
+        process(msg);
+        if (::GetTickCount64() - start > Budget) return;
+    }
+}
+
+int Win32Ui::run() {
+    MSG msg{};
+    BOOL got;
+    while ((got = ::GetMessageW(&msg, nullptr, 0, 0)) > 0) process(msg);
+    return got == 0 ? static_cast<int>(msg.wParam) : 0;
+}
+
+Size Win32Ui::screen() const {
+    Scale s = primaryScale();
+    return {s.design(::GetSystemMetrics(SM_CXSCREEN)), s.design(::GetSystemMetrics(SM_CYSCREEN))};
+}
+
+Rgb Win32Ui::systemColour(SysColour colour) const {
+    COLORREF c = ::GetSysColor(colour == SysColour::ButtonShadow ? COLOR_BTNSHADOW : COLOR_3DHILIGHT);
+    return {GetRValue(c), GetGValue(c), GetBValue(c)};
+}
+
+void Win32Ui::endProcess() { ::ExitProcess(0); }
+
+HWND Win32Ui::dialogOwner() {
+    HWND active = ::GetActiveWindow();
+    if (active && ::IsWindowVisible(active) && Win32Window::fromRoot(active, class_)) return active;
+    if (!parking_) {
+        parking_.reset(::CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                         instance_, nullptr));
+    }
+    return parking_.get();
+}
+
+}  // namespace lark::win32

@@ -1,0 +1,47 @@
+// The Win32 user interface: windows, the message loop and the system's metrics.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+
+#include "platform/ui.h"
+#include "platform/win32/fonts.h"
+#include "platform/win32/handles.h"
+#include "platform/win32/pictures.h"
+
+namespace lark::win32 {
+
+class Win32Ui final : public Ui {
+public:
+    explicit Win32Ui(PictureCache& pictures, HINSTANCE instance = ::GetModuleHandleW(nullptr));
+    Win32Ui(const Win32Ui&) = delete;
+    Win32Ui& operator=(const Win32Ui&) = delete;
+
+    std::unique_ptr<Window> createWindow(const WindowSpec& spec, WindowEvents& events) override;
+    void pumpPending() override;
+    int run() override;
+    Size screen() const override;
+    Rgb systemColour(SysColour colour) const override;
+    [[noreturn]] void endProcess() override;
+
+    // For the windows.
+    HINSTANCE instance() const { return instance_; }
+    FontCache& fonts() { return fonts_; }
+    PictureCache& pictures() { return pictures_; }
+    ATOM windowClass() const { return class_; }
+    // Translates and dispatches one message (accelerators and dialog keys of the program's windows).
+    void process(MSG& msg);
+    // The owner of a dialog: the program's active window, or a hidden window that keeps the dialog
+    // off the taskbar when none is active.
+    HWND dialogOwner();
+
+private:
+    HINSTANCE instance_;
+    PictureCache& pictures_;
+    FontCache fonts_;
+    ATOM class_ = 0;
+    UniqueWindow parking_;
+};
+
+}  // namespace lark::win32
