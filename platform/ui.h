@@ -62,6 +62,10 @@ class Canvas {
 public:
     virtual ~Canvas() = default;
     virtual void text(int x, int y, std::wstring_view s, Rgb colour) = 0;
+    // Text whose right edge stands at x = right; a text too wide for the room left of that point
+    // starts at 0 instead, so that it is never cut. An opaque text covers what lies beneath it
+    // with the surface's own background colour, so that it stays legible where it runs over.
+    virtual void textRight(int right, int y, std::wstring_view s, Rgb colour, bool opaque = false) = 0;
     // A straight line; the end point itself is not drawn.
     virtual void line(int x1, int y1, int x2, int y2, Rgb colour, Pen pen = Pen::Solid) = 0;
     // Rectangles include both corners, which may come in any order.

@@ -16,6 +16,7 @@
 namespace lark {
 
 class Program;
+struct MemoryStatus;
 
 class Form1 final : public WindowEvents {
 public:
@@ -55,6 +56,10 @@ public:
     void SaveS();
 
     void ReadMemoryStatus();
+    void ReadFreshMemoryStatus();  // the same, from a sample measured now (before/after comparisons)
+    // Shows the panel as start-up does: the first time in the state chosen at load; later it only
+    // brings a visible panel forward (a panel minimised into the tray stays there).
+    void ShowPanel();
     void Timer1_Timer();
     void Timer2_Timer();
     void HScroll1_Change();
@@ -110,11 +115,20 @@ private:
     void onDpiChanged() override;
 
     void buildControls();
+    void takeSample(const MemoryStatus& status);
     void setRow(int row, std::uint64_t bytes);
     void drawStaticParts();
+    void drawChart();
+    void drawFrames();
+    double total() const;  // the number shown for the total physical memory
+    void refreshAmount();   // Kakuho from HScroll1
+
+    ShowState loadState_ = ShowState::Normal;
+    bool shownOnce_ = false;
 
     Program& program_;
     std::unique_ptr<Window> window_;
+    bool reclaiming_ = false;  // a reclamation action runs, its result box included
 };
 
 }  // namespace lark

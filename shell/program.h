@@ -49,6 +49,9 @@ public:
     Form1& form1();
     Form2& form2();
     bool form1Loaded() const { return form1_ != nullptr; }
+    bool form2Loaded() const { return form2_ != nullptr; }
+    // Loads the main panel if needed and shows it (Form1::ShowPanel).
+    void showMainPanel();
     Form4* splash() { return form4_.get(); }
     void unloadSplash();
 
@@ -70,6 +73,7 @@ public:
 
 private:
     std::unique_ptr<Form4> form4_;
+    std::unique_ptr<Form4> unloadedSplash_;  // kept until the end: it may still be on the stack
     std::unique_ptr<Form1> form1_;
     std::unique_ptr<Form2> form2_;
 };

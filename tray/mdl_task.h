@@ -26,10 +26,13 @@ public:
     bool TrayAdd(std::wstring_view tip);
     bool TrayModify(std::wstring_view tip);
     bool TrayDelete();
+    // The tip of the last add or modify, to put the icon back after the taskbar restarts.
+    const std::wstring& lastTip() const { return lastTip_; }
 
 private:
     TrayRecord record(std::wstring_view tip) const;
     Program& program_;
+    std::wstring lastTip_;
 };
 
 }  // namespace lark

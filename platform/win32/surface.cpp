@@ -46,6 +46,14 @@ void Surface::text(int x, int y, std::wstring_view s, Rgb colour) {
     apply(std::move(op));
 }
 
+void Surface::textRight(int right, int y, std::wstring_view s, Rgb colour, bool opaque) {
+    Op op = shape(OpKind::Text, right, y, right, y, colour);
+    op.text = s;
+    op.rightAligned = true;
+    op.opaque = opaque;
+    apply(std::move(op));
+}
+
 void Surface::line(int x1, int y1, int x2, int y2, Rgb colour, Pen pen) {
     apply(shape(OpKind::Line, x1, y1, x2, y2, colour, pen));
 }
@@ -174,14 +182,17 @@ RECT Surface::renderLine(HDC dc, const Op& op) const {
 
 RECT Surface::renderText(HDC dc, const Op& op) const {
     Selected font(dc, fonts_.get(look_.font, scale_.dpi));
-    int mode = ::SetBkMode(dc, TRANSPARENT);
+    int mode = ::SetBkMode(dc, op.opaque ? OPAQUE : TRANSPARENT);
+    COLORREF oldBack = ::SetBkColor(dc, ref(look_.base));
     COLORREF old = ::SetTextColor(dc, ref(op.colour));
-    int x = scale_.px(op.x1), y = scale_.px(op.y1);
     auto length = static_cast<int>(op.text.size());
-    ::TextOutW(dc, x, y, op.text.c_str(), length);
     SIZE extent{};
     ::GetTextExtentPoint32W(dc, op.text.c_str(), length, &extent);
+    int x = scale_.px(op.x1), y = scale_.px(op.y1);
+    if (op.rightAligned) x = std::max(0, x - static_cast<int>(extent.cx));
+    ::TextOutW(dc, x, y, op.text.c_str(), length);
     ::SetTextColor(dc, old);
+    ::SetBkColor(dc, oldBack);
     ::SetBkMode(dc, mode);
     // Italic and overhanging glyphs may reach a little past the measured box.
     int slack = scale_.px(4);

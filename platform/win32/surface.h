@@ -34,6 +34,7 @@ public:
     Surface& operator=(const Surface&) = delete;
 
     void text(int x, int y, std::wstring_view s, Rgb colour) override;
+    void textRight(int right, int y, std::wstring_view s, Rgb colour, bool opaque = false) override;
     void line(int x1, int y1, int x2, int y2, Rgb colour, Pen pen = Pen::Solid) override;
     void fillRect(int x1, int y1, int x2, int y2, Rgb colour) override;
     void frameRect(int x1, int y1, int x2, int y2, Rgb colour) override;
@@ -57,6 +58,8 @@ private:
         Rgb colour{};
         Pen pen = Pen::Solid;
         std::wstring text;
+        bool rightAligned = false;  // text: x1 is where it ends
+        bool opaque = false;        // text: on the base colour
         Picture picture = Picture::None;
         std::shared_ptr<MemoryBitmap> snapshot;
     };

@@ -113,6 +113,19 @@ TEST_F(CanvasTest, TextIsDrawnInItsColourOverATransparentBackground) {
     EXPECT_EQ(at(1, 1), Blue);                  // the background shows around the glyphs
 }
 
+TEST_F(CanvasTest, RightAlignedTextEndsAtItsEdgeUnlessThatWouldCutIt) {
+    Surface& s = surface({120, 40});
+    s.fillRect(0, 0, 119, 39, Blue);
+    s.textRight(60, 2, L"512MB", White);
+    EXPECT_GT(count(White, {20, 2, 60, 20}), 10);
+    EXPECT_EQ(count(White, {61, 0, 120, 40}), 0);  // nothing right of the edge
+    EXPECT_EQ(count(White, {0, 0, 12, 20}), 0);    // a short text does not reach the left
+
+    s.textRight(10, 20, L"24105MB", White);        // too wide for the room: starts at 0
+    EXPECT_GT(count(White, {0, 20, 4, 40}), 0);
+    EXPECT_GT(count(White, {30, 20, 120, 40}), 0);
+}
+
 TEST_F(CanvasTest, BackgroundPictureIsDrawnAtTheOrigin) {
     Surface& s = surface({255, 121}, {}, Picture::GaugeBack);
     HBITMAP bitmap = pictures_.bitmap(Picture::GaugeBack);

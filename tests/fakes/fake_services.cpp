@@ -1,0 +1,103 @@
+#include "tests/fakes/fake_services.h"
+
+#include <algorithm>
+
+namespace lark::fake {
+
+namespace {
+std::string narrow(std::wstring_view w) {
+    std::string s;
+    for (wchar_t c : w) s += c < 128 ? static_cast<char>(c) : '?';
+    return s;
+}
+}  // namespace
+
+MemoryStatus machine(std::uint64_t totalPhys, std::uint64_t availPhys) {
+    MemoryStatus s;
+    s.totalPhys = totalPhys;
+    s.availPhys = availPhys;
+    s.memoryLoad = totalPhys ? static_cast<std::uint32_t>(100 - availPhys * 100 / totalPhys) : 0;
+    s.totalPageFile = 2 * totalPhys;
+    s.availPageFile = totalPhys + availPhys;
+    s.totalVirtual = 2 * GiB - 128 * KiB;
+    s.availVirtual = 2 * GiB - 64 * MiB;
+    return s;
+}
+
+MemoryStatus FakeMemoryStats::next() {
+    if (!queued.empty()) {
+        status = queued.front();
+        queued.pop_front();
+    }
+    return status;
+}
+
+MemoryStatus FakeMemoryStats::sample() {
+    ++samples;
+    return next();
+}
+
+MemoryStatus FakeMemoryStats::freshSample() {
+    ++freshSamples;
+    return next();
+}
+
+std::optional<std::wstring> FakeSettingsStore::read(std::wstring_view key) {
+    reads.emplace_back(key);
+    auto it = values.find(key);
+    if (it == values.end()) return std::nullopt;
+    return it->second;
+}
+
+bool FakeSettingsStore::write(std::wstring_view key, std::wstring_view value) {
+    if (failAll || failing.count(key)) {
+        if (journal) journal->add("settings.fail " + narrow(key));
+        return false;
+    }
+    values[std::wstring(key)] = value;
+    writes.emplace_back(key, value);
+    if (journal) journal->add("settings.write " + narrow(key) + "=" + narrow(value));
+    return true;
+}
+
+bool FakeTrayIcons::add(const TrayRecord& record) {
+    calls.push_back({Add, record});
+    if (journal) journal->add("tray.add");
+    if (!shellReady || shown) return false;
+    shown = record;
+    return true;
+}
+
+bool FakeTrayIcons::modify(const TrayRecord& record) {
+    calls.push_back({Modify, record});
+    if (journal) journal->add("tray.modify");
+    if (!shellReady || !shown || shown->window != record.window || shown->id != record.id) return false;
+    shown = record;
+    return true;
+}
+
+bool FakeTrayIcons::remove(const TrayRecord& record) {
+    calls.push_back({Remove, record});
+    if (journal) journal->add("tray.remove");
+    if (!shellReady || !shown || shown->window != record.window || shown->id != record.id) return false;
+    shown.reset();
+    return true;
+}
+
+int FakeTrayIcons::count(Op op) const {
+    return static_cast<int>(std::count_if(calls.begin(), calls.end(), [op](const Call& c) { return c.op == op; }));
+}
+
+int FakeMessageBoxes::show(std::wstring_view text, int flags, std::wstring_view title) {
+    shown.push_back({std::wstring(text), flags, std::wstring(title)});
+    if (journal) journal->add("message " + std::to_string(flags));
+    if (whileShown) whileShown();
+    if (!answers.empty()) {
+        int a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    return (flags & 0xF) == mb::OkOnly ? mb::AnswerOk : defaultAnswer;
+}
+
+}  // namespace lark::fake

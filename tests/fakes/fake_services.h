@@ -1,0 +1,126 @@
+// Fakes of the small platform services: each records what it was asked and answers as the test says.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/block_allocator.h"
+#include "platform/clock.h"
+#include "platform/instance_lock.h"
+#include "platform/memory_stats.h"
+#include "platform/message_box.h"
+#include "platform/settings_store.h"
+#include "platform/tray.h"
+#include "tests/fakes/journal.h"
+
+namespace lark::fake {
+
+constexpr std::uint64_t KiB = 1024, MiB = 1024 * KiB, GiB = 1024 * MiB;
+
+// A machine: total and available physical memory; the other counts follow plausibly.
+MemoryStatus machine(std::uint64_t totalPhys, std::uint64_t availPhys);
+
+class FakeMemoryStats final : public MemoryStats {
+public:
+    // Each sample takes the next queued status, if any (and keeps it as `status`), else `status`.
+    MemoryStatus sample() override;
+    MemoryStatus freshSample() override;
+    Headroom headroom() override { return room; }
+
+    MemoryStatus status = machine(256 * MiB, 128 * MiB);
+    std::deque<MemoryStatus> queued;
+    Headroom room{128 * MiB, 1 * GiB, 1 * GiB};
+    int samples = 0, freshSamples = 0;
+
+private:
+    MemoryStatus next();
+};
+
+class FakeSettingsStore final : public SettingsStore {
+public:
+    std::optional<std::wstring> read(std::wstring_view key) override;
+    bool write(std::wstring_view key, std::wstring_view value) override;
+
+    std::map<std::wstring, std::wstring, std::less<>> values;  // what is stored
+    std::vector<std::pair<std::wstring, std::wstring>> writes;  // every successful write, in order
+    std::vector<std::wstring> reads;                            // every key read, in order
+    std::set<std::wstring, std::less<>> failing;                // keys whose writes fail
+    bool failAll = false;                                       // every write fails
+    Journal* journal = nullptr;
+};
+
+class FakeTrayIcons final : public TrayIcons {
+public:
+    enum Op { Add, Modify, Remove };
+    struct Call {
+        Op op;
+        TrayRecord record;
+    };
+    bool add(const TrayRecord& record) override;
+    bool modify(const TrayRecord& record) override;
+    bool remove(const TrayRecord& record) override;
+
+    // Behaves like the shell: one icon per window and id; adding it twice or touching a missing one
+    // fails. `shellReady` false makes everything fail (no taskbar yet).
+    bool shellReady = true;
+    std::vector<Call> calls;
+    std::optional<TrayRecord> shown;  // the icon in the notification area now
+    void shellRestarted() { shown.reset(); }  // the taskbar came back empty
+    int count(Op op) const;
+    const Call& last() const { return calls.back(); }
+    Journal* journal = nullptr;
+};
+
+class FakeInstanceLock final : public InstanceLock {
+public:
+    bool acquire() override {
+        ++calls;
+        if (journal) journal->add("instance.acquire");
+        return !otherCopyRuns;
+    }
+    bool otherCopyRuns = false;
+    int calls = 0;
+    Journal* journal = nullptr;
+};
+
+class FakeMessageBoxes final : public MessageBoxes {
+public:
+    struct Shown {
+        std::wstring text;
+        int flags;
+        std::wstring title;
+    };
+    // Answers the next scripted answer, else AnswerOk for OK boxes and `defaultAnswer` otherwise.
+    int show(std::wstring_view text, int flags, std::wstring_view title) override;
+
+    std::deque<int> answers;
+    int defaultAnswer = mb::AnswerNo;
+    std::vector<Shown> shown;
+    std::function<void()> whileShown;  // runs while the box is up (the program's events go on)
+    Journal* journal = nullptr;
+};
+
+class FakeClock final : public Clock {
+public:
+    TimeOfDay localTime() override { return now; }
+    TimeOfDay now{14, 5, 9};
+};
+
+// Holds nothing and never gives a block; for tests that do not reclaim.
+class NoBlocks final : public BlockAllocator {
+public:
+    void* claim(std::size_t bytes) override {
+        claimed.push_back(bytes);
+        return nullptr;
+    }
+    void release(void*) override {}
+    std::vector<std::size_t> claimed;
+};
+
+}  // namespace lark::fake

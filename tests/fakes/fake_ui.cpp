@@ -1,0 +1,189 @@
+#include "tests/fakes/fake_ui.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace lark::fake {
+
+namespace {
+std::string narrow(std::wstring_view w) {
+    std::string s;
+    for (wchar_t c : w) s += c < 128 ? static_cast<char>(c) : '?';
+    return s;
+}
+}  // namespace
+
+void PrintTo(const Rgb& c, std::ostream* os) { *os << "rgb(" << +c.r << "," << +c.g << "," << +c.b << ")"; }
+
+void PrintTo(const Draw& d, std::ostream* os) {
+    static const char* names[] = {"text", "line", "fill", "frame", "clear", "keep"};
+    *os << names[d.op];
+    if (d.op == Draw::Clear || d.op == Draw::Keep) return;
+    *os << "(" << d.x1 << "," << d.y1;
+    if (d.op != Draw::Text) *os << " - " << d.x2 << "," << d.y2;
+    *os << " ";
+    PrintTo(d.colour, os);
+    if (d.op == Draw::Text) *os << " \"" << narrow(d.text) << "\" (" << d.text.size() << " chars)";
+    if (d.pen == Pen::Dotted) *os << " dotted";
+    *os << ")";
+}
+
+// ---- FakeCanvas
+
+void FakeCanvas::text(int x, int y, std::wstring_view s, Rgb colour) { commands.push_back(Draw::txt(x, y, std::wstring(s), colour)); }
+void FakeCanvas::textRight(int right, int y, std::wstring_view s, Rgb colour, bool opaque) {
+    Draw d = Draw::txtRight(right, y, std::wstring(s), colour);
+    d.opaque = opaque;
+    commands.push_back(std::move(d));
+}
+void FakeCanvas::line(int x1, int y1, int x2, int y2, Rgb colour, Pen pen) { commands.push_back(Draw::ln(x1, y1, x2, y2, colour, pen)); }
+void FakeCanvas::fillRect(int x1, int y1, int x2, int y2, Rgb colour) { commands.push_back(Draw::fill(x1, y1, x2, y2, colour)); }
+void FakeCanvas::frameRect(int x1, int y1, int x2, int y2, Rgb colour) { commands.push_back(Draw::frame(x1, y1, x2, y2, colour)); }
+void FakeCanvas::clear() { commands.push_back(Draw::clear()); }
+
+void FakeCanvas::keepAsBackground() {
+    auto shown = sinceClear();
+    background.insert(background.end(), shown.begin(), shown.end());
+    commands.push_back(Draw::keep());
+}
+
+std::vector<Draw> FakeCanvas::texts() const {
+    std::vector<Draw> out;
+    std::copy_if(commands.begin(), commands.end(), std::back_inserter(out), [](const Draw& d) { return d.op == Draw::Text || d.op == Draw::TextRight; });
+    return out;
+}
+
+int FakeCanvas::count(Draw::Op op) const {
+    return static_cast<int>(std::count_if(commands.begin(), commands.end(), [op](const Draw& d) { return d.op == op; }));
+}
+
+bool FakeCanvas::has(const Draw& d) const { return std::find(commands.begin(), commands.end(), d) != commands.end(); }
+
+std::vector<Draw> FakeCanvas::sinceClear() const {
+    auto last = std::find_if(commands.rbegin(), commands.rend(),
+                             [](const Draw& d) { return d.op == Draw::Clear || d.op == Draw::Keep; });
+    return {last.base(), commands.end()};
+}
+
+// ---- controls
+
+void FakeScrollBar::setValue(int value) {
+    if (value == value_) return;
+    value_ = value;
+    owner_.events().onScroll(spec.id);
+}
+
+// ---- FakeWindow
+
+FakeWindow::FakeWindow(FakeUi& ui, const WindowSpec& s, WindowEvents& events)
+    : spec(s), ui_(ui), events_(events), handle_(ui.nextHandle_ += 0x10) {
+    ui_.windows_.push_back(this);
+}
+
+FakeWindow::~FakeWindow() { std::erase(ui_.windows_, this); }
+
+template <class T>
+T& FakeWindow::keep(std::unique_ptr<T> c) {
+    T& ref = *c;
+    const int id = ref.spec.id;
+    if (controls_.count(id)) throw std::logic_error("control id used twice: " + std::to_string(id));
+    if (ref.spec.parent != 0 && !controls_.count(ref.spec.parent))
+        throw std::logic_error("container added after its child: " + std::to_string(id));
+    controls_[id] = Entry{std::move(c), &ref};
+    order_.push_back(id);
+    return ref;
+}
+
+Control& FakeWindow::add(const ControlSpec& s) { return keep(std::make_unique<FakeControl>(*this, s)); }
+ScrollBar& FakeWindow::addScrollBar(const ControlSpec& s) { return keep(std::make_unique<FakeScrollBar>(*this, s)); }
+PictureBox& FakeWindow::addPicture(const ControlSpec& s) { return keep(std::make_unique<FakePictureBox>(*this, s)); }
+CheckBox& FakeWindow::addCheck(const ControlSpec& s) { return keep(std::make_unique<FakeCheckBox>(*this, s)); }
+ComboList& FakeWindow::addCombo(const ControlSpec& s) { return keep(std::make_unique<FakeComboList>(*this, s)); }
+
+ControlState& FakeWindow::control(int id) const { return *controls_.at(id).state; }
+Control& FakeWindow::widget(int id) const { return *controls_.at(id).control; }
+
+template <class T>
+static T& as(Control& c, int id) {
+    auto* p = dynamic_cast<T*>(&c);
+    if (!p) throw std::logic_error("control " + std::to_string(id) + " is of another kind");
+    return *p;
+}
+
+FakeScrollBar& FakeWindow::scrollBar(int id) const { return as<FakeScrollBar>(widget(id), id); }
+FakePictureBox& FakeWindow::picture(int id) const { return as<FakePictureBox>(widget(id), id); }
+FakeCheckBox& FakeWindow::check(int id) const { return as<FakeCheckBox>(widget(id), id); }
+FakeComboList& FakeWindow::combo(int id) const { return as<FakeComboList>(widget(id), id); }
+
+std::vector<int> FakeWindow::controlIds() const { return order_; }
+
+int FakeWindow::timerInterval(int id) const {
+    auto it = timers_.find(id);
+    return it == timers_.end() ? 0 : it->second;
+}
+
+void FakeWindow::show(ShowState state) {
+    ++shows;
+    if (ui_.journal) ui_.journal->add("ui.show " + narrow(spec.title) + " " + std::to_string(static_cast<int>(state)));
+    if (state == ShowState::Hidden) {
+        visible_ = false;
+        return;
+    }
+    const bool changed = state != state_ || !visible_;
+    state_ = state;
+    visible_ = true;
+    if (changed) events_.onResize(state);  // may hide the window again (a minimised main panel does)
+}
+
+bool FakeWindow::bringForward() {
+    ++forwards;
+    return visible_;
+}
+
+void FakeWindow::showPopupMenu(const std::vector<MenuItem>& items) {
+    popups.push_back(items);
+    if (onPopup) onPopup(*this);
+}
+
+int FakeWindow::runModal() {
+    visible_ = true;
+    int result = onRunModal ? onRunModal(*this) : 0;
+    visible_ = false;
+    return result;
+}
+
+bool FakeWindow::fire(int timerId) {
+    if (!timerRunning(timerId)) return false;
+    events_.onTimer(timerId);
+    return true;
+}
+
+// ---- FakeUi
+
+std::unique_ptr<Window> FakeUi::createWindow(const WindowSpec& spec, WindowEvents& events) {
+    ++windowsCreated;
+    if (journal) journal->add("ui.window " + narrow(spec.title));
+    return std::make_unique<FakeWindow>(*this, spec, events);
+}
+
+void FakeUi::pumpPending() {
+    ++pumps;
+    if (onPump) onPump();
+}
+
+Rgb FakeUi::systemColour(SysColour colour) const {
+    return colour == SysColour::ButtonShadow ? ButtonShadow : Highlight3D;
+}
+
+void FakeUi::endProcess() {
+    ++ends;
+    if (journal) journal->add("ui.endProcess");
+    throw ProcessEnded{};
+}
+
+FakeWindow* FakeUi::find(std::wstring_view title) const {
+    auto it = std::find_if(windows_.begin(), windows_.end(), [&](FakeWindow* w) { return w->title() == title; });
+    return it == windows_.end() ? nullptr : *it;
+}
+
+}  // namespace lark::fake

@@ -1,0 +1,252 @@
+// A user interface that records everything: windows with their controls by id, drawing commands,
+// timers fired by hand. Events reach the object behind a window exactly as the platform would send
+// them (a slider's change, a tick, a command), so a test drives the program by the same paths.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "platform/ui.h"
+#include "tests/fakes/journal.h"
+
+namespace lark::fake {
+
+// One drawing command of a canvas.
+struct Draw {
+    enum Op { Text, TextRight, Line, Fill, Frame, Clear, Keep };
+    Op op = Text;
+    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    std::wstring text;
+    Rgb colour{};
+    Pen pen = Pen::Solid;
+    bool opaque = false;
+    friend bool operator==(const Draw&, const Draw&) = default;
+
+    static Draw txt(int x, int y, std::wstring s, Rgb c) { return {Text, x, y, 0, 0, std::move(s), c}; }
+    static Draw txtRight(int right, int y, std::wstring s, Rgb c) { return {TextRight, right, y, 0, 0, std::move(s), c}; }
+    static Draw ln(int x1, int y1, int x2, int y2, Rgb c, Pen p = Pen::Solid) { return {Line, x1, y1, x2, y2, {}, c, p}; }
+    static Draw fill(int x1, int y1, int x2, int y2, Rgb c) { return {Fill, x1, y1, x2, y2, {}, c}; }
+    static Draw frame(int x1, int y1, int x2, int y2, Rgb c) { return {Frame, x1, y1, x2, y2, {}, c}; }
+    static Draw clear() { return {Clear}; }
+    static Draw keep() { return {Keep}; }
+};
+void PrintTo(const Draw& d, std::ostream* os);  // readable failures in gtest
+void PrintTo(const Rgb& c, std::ostream* os);
+
+class FakeCanvas final : public Canvas {
+public:
+    void text(int x, int y, std::wstring_view s, Rgb colour) override;
+    void textRight(int right, int y, std::wstring_view s, Rgb colour, bool opaque = false) override;
+    void line(int x1, int y1, int x2, int y2, Rgb colour, Pen pen) override;
+    void fillRect(int x1, int y1, int x2, int y2, Rgb colour) override;
+    void frameRect(int x1, int y1, int x2, int y2, Rgb colour) override;
+    void clear() override;
+    void keepAsBackground() override;
+
+    std::vector<Draw> commands;                 // every command since the last forget()
+    void forget() { commands.clear(); }
+    std::vector<Draw> texts() const;            // only the text commands
+    int count(Draw::Op op) const;
+    bool has(const Draw& d) const;
+    // What the surface shows now: the commands since the last clear (after the kept background).
+    std::vector<Draw> sinceClear() const;
+    std::vector<Draw> background;               // what keepAsBackground() made the background
+};
+
+class FakeWindow;
+
+// What a fake control records, whatever its kind.
+struct ControlState {
+    ControlSpec spec;
+    std::wstring caption;  // its text
+    bool shown = true;     // its visibility
+    bool enabled = true;
+    int left = 0, top = 0;
+    int textWrites = 0;    // setText calls, whether or not the text changed
+    int repaints = 0;      // repaintNow calls
+};
+
+template <class Base>
+class FakeControlOf : public Base, public ControlState {
+public:
+    FakeControlOf(FakeWindow& owner, const ControlSpec& s) : owner_(owner) {
+        spec = s;
+        caption = s.caption;
+        shown = s.visible;
+        left = s.bounds.x;
+        top = s.bounds.y;
+    }
+    void setText(std::wstring_view text) override { caption = text; ++textWrites; }
+    const std::wstring& text() const override { return caption; }
+    void setVisible(bool visible) override { shown = visible; }
+    bool visible() const override { return shown; }
+    void setEnabled(bool on) override { enabled = on; }
+    void move(int x, int y) override { left = x; top = y; }
+    void repaintNow() override { ++repaints; }
+
+protected:
+    FakeWindow& owner_;
+};
+
+using FakeControl = FakeControlOf<Control>;
+
+class FakeScrollBar final : public FakeControlOf<ScrollBar> {
+public:
+    FakeScrollBar(FakeWindow& owner, const ControlSpec& s) : FakeControlOf(owner, s), value_(s.value) {}
+    int value() const override { return value_; }
+    void setValue(int value) override;  // reports a change to the window's events, as the platform does
+    void userMoves(int value) { setValue(value); }
+
+private:
+    int value_;
+};
+
+class FakePictureBox final : public FakeControlOf<PictureBox> {
+public:
+    using FakeControlOf::FakeControlOf;
+    Canvas& canvas() override { return canvas_; }
+    FakeCanvas& fake() { return canvas_; }
+
+private:
+    FakeCanvas canvas_;
+};
+
+class FakeCheckBox final : public FakeControlOf<CheckBox> {
+public:
+    FakeCheckBox(FakeWindow& owner, const ControlSpec& s) : FakeControlOf(owner, s), value_(s.value) {}
+    int value() const override { return value_; }
+    void setValue(int value) override { value_ = value; }
+
+private:
+    int value_;
+};
+
+class FakeComboList final : public FakeControlOf<ComboList> {
+public:
+    using FakeControlOf::FakeControlOf;
+    int selected() const override { return selected_; }
+    void select(int index) override { selected_ = index; }
+
+private:
+    int selected_ = -1;
+};
+
+class FakeUi;
+
+class FakeWindow final : public Window {
+public:
+    FakeWindow(FakeUi& ui, const WindowSpec& spec, WindowEvents& events);
+    ~FakeWindow() override;
+    FakeWindow(const FakeWindow&) = delete;
+    FakeWindow& operator=(const FakeWindow&) = delete;
+
+    Control& add(const ControlSpec& spec) override;
+    ScrollBar& addScrollBar(const ControlSpec& spec) override;
+    PictureBox& addPicture(const ControlSpec& spec) override;
+    CheckBox& addCheck(const ControlSpec& spec) override;
+    ComboList& addCombo(const ControlSpec& spec) override;
+    Canvas& canvas() override { return canvas_; }
+
+    const std::wstring& title() const override { return spec.title; }
+    void show(ShowState state) override;
+    ShowState state() const override { return state_; }
+    bool visible() const override { return visible_; }
+    bool bringForward() override;
+    void setIcon(Picture picture) override { icon_ = picture; }
+    Picture icon() const override { return icon_; }
+    void makeTopmost() override { topmost = true; }
+    Rect frame() const override { return {left_, top_, spec.client.w + 2 * Border, spec.client.h + Caption + Border}; }
+    void moveTo(int x, int y) override { left_ = x; top_ = y; }
+    void startTimer(int id, int milliseconds) override { timers_[id] = milliseconds; }
+    void stopTimer(int id) override { timers_.erase(id); }
+    void showPopupMenu(const std::vector<MenuItem>& items) override;
+    int runModal() override;
+    void close() override { closed = true; visible_ = false; }
+    std::uintptr_t handle() const override { return handle_; }
+
+    // Looking in.
+    const WindowSpec spec;
+    ControlState& control(int id) const;            // throws std::out_of_range for an unknown id
+    Control& widget(int id) const;
+    bool hasControl(int id) const { return controls_.count(id) != 0; }
+    FakeScrollBar& scrollBar(int id) const;
+    FakePictureBox& picture(int id) const;
+    FakeCheckBox& check(int id) const;
+    FakeComboList& combo(int id) const;
+    FakeCanvas& fakeCanvas() { return canvas_; }
+    std::vector<int> controlIds() const;             // in the order they were added
+    bool timerRunning(int id) const { return timers_.count(id) != 0; }
+    int timerInterval(int id) const;                 // 0 when not running
+    bool topmost = false;
+    bool closed = false;
+    int forwards = 0;                                // bringForward calls
+    int shows = 0;                                   // show calls
+    std::vector<std::vector<MenuItem>> popups;       // menus opened with showPopupMenu
+    std::function<int(FakeWindow&)> onRunModal;      // what a modal run does; returns its result
+    std::function<void(FakeWindow&)> onPopup;        // e.g. pick an item: events().onCommand(id)
+
+    // Acting as the platform would.
+    WindowEvents& events() { return events_; }
+    bool fire(int timerId);                          // one tick; false (and nothing) when stopped
+    void click(int id) { events_.onCommand(id); }
+    void minimise() { show(ShowState::Minimised); }
+    void activate() { events_.onActivate(); }
+
+    static constexpr int Border = 3, Caption = 26;   // frame() adds these to the client area
+
+private:
+    template <class T> T& keep(std::unique_ptr<T> c);
+    struct Entry {
+        std::unique_ptr<Control> control;
+        ControlState* state;
+    };
+
+    FakeUi& ui_;
+    WindowEvents& events_;
+    FakeCanvas canvas_;
+    std::map<int, Entry> controls_;
+    std::vector<int> order_;
+    std::map<int, int> timers_;
+    ShowState state_ = ShowState::Normal;  // the window state; kept while hidden
+    bool visible_ = false;
+    Picture icon_ = Picture::None;
+    int left_ = 0, top_ = 0;
+    std::uintptr_t handle_;
+};
+
+// Thrown by FakeUi::endProcess so that a test can see the process end (the real one never returns).
+struct ProcessEnded {};
+
+class FakeUi final : public Ui {
+public:
+    std::unique_ptr<Window> createWindow(const WindowSpec& spec, WindowEvents& events) override;
+    void pumpPending() override;
+    int run() override { return 0; }
+    Size screen() const override { return screen_; }
+    Rgb systemColour(SysColour colour) const override;
+    [[noreturn]] void endProcess() override;
+
+    // Windows that exist now, oldest first, and the one with a title.
+    const std::vector<FakeWindow*>& windows() const { return windows_; }
+    FakeWindow* find(std::wstring_view title) const;
+    int windowsCreated = 0;
+    int pumps = 0;
+    int ends = 0;
+    std::function<void()> onPump;  // runs inside pumpPending (e.g. press a button mid-action)
+    Size screen_{1024, 768};
+    Journal* journal = nullptr;
+
+    static constexpr Rgb ButtonShadow{160, 160, 160}, Highlight3D{255, 255, 255};
+
+private:
+    friend class FakeWindow;
+    std::vector<FakeWindow*> windows_;
+    std::uintptr_t nextHandle_ = 0x1000;
+};
+
+}  // namespace lark::fake

@@ -1,0 +1,97 @@
+// The monitor tick's arithmetic, the gauge panel's drawing and the slider amounts.
+#include <gtest/gtest.h>
+
+#include "monitor/gauge.h"
+#include "tests/fakes/fake_ui.h"
+
+namespace lark {
+namespace {
+
+using fake::Draw;
+
+TEST(FreeMegabytes, BringsKilobytesAndBytesDownToWholeMegabytes) {
+    EXPECT_EQ(gauge::freeMegabytes(1023, L"KB"), 0);
+    EXPECT_EQ(gauge::freeMegabytes(1024, L"KB"), 1);
+    EXPECT_EQ(gauge::freeMegabytes(800, L"KB"), 0);
+    EXPECT_EQ(gauge::freeMegabytes(1, L"MB"), 1);
+    EXPECT_EQ(gauge::freeMegabytes(24105, L"MB"), 24105);
+    EXPECT_EQ(gauge::freeMegabytes(1048575, L"Byte"), 0);
+    EXPECT_EQ(gauge::freeMegabytes(1048576, L"Byte"), 1);
+}
+
+TEST(FreePercent, IsTheShareRoundedDownInTheOrderOfTheFormula) {
+    EXPECT_EQ(gauge::freePercent(64, 0), 0);
+    EXPECT_EQ(gauge::freePercent(255, 128), 50);   // 100/255*128 = 50.19...
+    EXPECT_EQ(gauge::freePercent(3, 1), 33);
+    EXPECT_EQ(gauge::freePercent(24105, 24104), 99);
+    EXPECT_EQ(gauge::freePercent(512, 512), 100);
+    EXPECT_EQ(gauge::freePercent(24576, 6144), 25);
+}
+
+TEST(FreePercent, HasNoAnswerForATotalShownAsZeroAndStaysWithinTheScale) {
+    EXPECT_FALSE(gauge::freePercent(0, 0));
+    EXPECT_FALSE(gauge::freePercent(0, 5));
+    EXPECT_EQ(gauge::freePercent(100, 150), 100);  // an inconsistent sample never leaves the bar
+}
+
+TEST(Level, FollowsTheTwelveStepTableAndShowsTheFullGaugeAtOneHundred) {
+    for (auto [pct, k] : {std::pair{8, 1}, {9, 2}, {25, 4}, {33, 4}, {34, 5}, {99, 12}}) EXPECT_EQ(gauge::level(pct), k) << pct;
+    for (int pct = 0; pct <= 99; ++pct) EXPECT_EQ(gauge::level(pct), 12 * pct / 100 + 1) << pct;
+    EXPECT_EQ(gauge::level(100), 12);
+}
+
+TEST(Tip, RunsTheFigureIntoTheSentenceAfterABlank) {
+    EXPECT_EQ(gauge::tip(57), L"Larkspan - 57%の空きメモリ");
+    EXPECT_EQ(gauge::tip(0), L"Larkspan - 0%の空きメモリ");
+}
+
+TEST(GaugeDrawing, DrawsTheFreePartOnlyFromFivePercent) {
+    EXPECT_FALSE(gauge::freeEdge(0));
+    EXPECT_FALSE(gauge::freeEdge(4));
+    EXPECT_EQ(gauge::freeEdge(5), 238);
+    EXPECT_EQ(gauge::freeEdge(50), 130);
+    EXPECT_EQ(gauge::freeEdge(100), 10);
+
+    fake::FakeCanvas four, five;
+    gauge::draw(four, 4);
+    gauge::draw(five, 5);
+    EXPECT_EQ(four.count(Draw::Fill), 3);  // bar and two swatches
+    EXPECT_TRUE(five.has(Draw::fill(240, 30, 238, 60, {80, 80, 200})));
+}
+
+TEST(GaugeDrawing, PaintsOverTheLastTickInTheFixedOrder) {
+    fake::FakeCanvas c;
+    gauge::draw(c, 57);
+    const Rgb used{200, 80, 80}, freeC{80, 80, 200};
+    const std::vector<Draw> expected = {
+        Draw::txt(70, 5, L"物理メモリ 詳細", {0, 255, 255}),
+        Draw::txt(120, 70, L"使用物理メモリ", {255, 255, 0}),
+        Draw::txt(120, 90, L"空き物理メモリ", {255, 255, 0}),
+        Draw::fill(10, 30, 240, 60, used),
+        Draw::fill(240, 30, 113, 60, freeC),  // 10 + 2.4 * 43 = 113.2
+        Draw::frame(10, 30, 240, 60, {255, 0, 0}),
+        Draw::fill(90, 70, 115, 84, used),
+        Draw::fill(90, 90, 115, 104, freeC),
+        Draw::txt(15, 38, L" 57%の空きメモリが存在します", {255, 255, 255}),
+    };
+    EXPECT_EQ(c.commands, expected);
+}
+
+TEST(SliderAmount, IsSeventyEighthsOfTheTotalRoundedDown) {
+    EXPECT_EQ(sliderAmount(255, 55), 179);  // 179.8...
+    EXPECT_EQ(sliderAmount(255, 5), 16);
+    EXPECT_EQ(sliderAmount(255, 0), 0);
+    EXPECT_EQ(sliderAmount(0, 28), 0);
+    EXPECT_EQ(sliderAmount(24576, 68), 21425);
+}
+
+TEST(WarningBytes, ScalesTheAmountByTheTotalsUnitWithoutOverflowOnLargeMachines) {
+    EXPECT_EQ(warningBytes(255, 5, L"MB"), 16777216);
+    EXPECT_EQ(warningBytes(255, 0, L"MB"), 0);
+    EXPECT_EQ(warningBytes(1000, 5, L"KB"), 64 * 1024);
+    EXPECT_EQ(warningBytes(1000, 5, L"Byte"), 64);
+    EXPECT_EQ(warningBytes(131072, 28, L"MB"), std::int64_t{47051} * 1048576);  // about 46 GiB
+}
+
+}  // namespace
+}  // namespace lark

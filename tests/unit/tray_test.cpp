@@ -1,0 +1,127 @@
+// The tray record and its three operations, and how the tray host keeps the icon in the tray.
+#include <gtest/gtest.h>
+
+#include "tests/fakes/test_program.h"
+
+namespace lark {
+namespace {
+
+using namespace fake;
+
+TEST(MakeTrayData, FillsEveryFieldAndKeepsATipThatFits) {
+    const std::wstring tip63(63, L'a');
+    TrayRecord r = MakeTrayData(0x40, 1, 7, 512, Picture::Emblem, tip63);
+    EXPECT_EQ(r, (TrayRecord{0x40, 1, 7, 512, Picture::Emblem, tip63}));
+}
+
+TEST(MakeTrayData, CutsALongerTipToLeaveRoomForItsTerminator) {
+    EXPECT_EQ(MakeTrayData(1, 1, 7, 512, Picture::None, std::wstring(64, L'b')).tip, std::wstring(63, L'b'));
+    EXPECT_EQ(MakeTrayData(1, 1, 7, 512, Picture::None, std::wstring(200, L'あ')).tip, std::wstring(63, L'あ'));
+    // Never half a character: a pair cut at the edge goes whole.
+    std::wstring pairs = std::wstring(62, L'c') + wchar_t(0xD83D) + wchar_t(0xDE00);  // UTF-16, as on Windows
+    EXPECT_EQ(MakeTrayData(1, 1, 7, 512, Picture::None, pairs).tip, std::wstring(62, L'c'));
+    // Text after a terminator is not part of the tip.
+    EXPECT_EQ(MakeTrayData(1, 1, 7, 512, Picture::None, std::wstring(L"ab\0cd", 5)).tip, L"ab");
+}
+
+class Tray : public ProgramTest {
+protected:
+    void SetUp() override { memory.status = machine(255 * MiB, 128 * MiB); }
+};
+
+TEST_F(Tray, AddAndModifyDescribeTheTrayHostsIconAsItIsNow) {
+    loadMainPanel();
+    const TrayRecord& added = tray.calls.at(0).record;
+    EXPECT_EQ(tray.calls[0].op, FakeTrayIcons::Add);
+    EXPECT_EQ(added.window, trayHost().handle());
+    EXPECT_EQ(added.id, 1u);
+    EXPECT_EQ(added.flags, 7u);
+    EXPECT_EQ(added.callbackMessage, 512u);
+    EXPECT_EQ(added.icon, Picture::Emblem);
+    EXPECT_EQ(trayHost().title(), L"だみい");
+    EXPECT_EQ(trayHost().spec.style, WindowStyle::Hidden);
+
+    trayHost().setIcon(Picture::Cleanup);  // a new picture alone changes nothing in the tray
+    EXPECT_EQ(tray.shown->icon, Picture::Emblem);
+    EXPECT_TRUE(program.tray.TrayModify(L"Larkspan - メモリ クリーンアップ中"));
+    EXPECT_EQ(tray.shown->icon, Picture::Cleanup);
+    EXPECT_EQ(tray.shown->tip, L"Larkspan - メモリ クリーンアップ中");
+}
+
+TEST_F(Tray, AnEmptyTipShowsTheProgramsTitle) {
+    loadMainPanel();
+    program.tray.TrayModify(L"");
+    EXPECT_EQ(tray.last().record.tip, L"Larkspan");
+}
+
+TEST_F(Tray, DeleteNeedsOnlyTheWindowAndTheId) {
+    loadMainPanel();
+    EXPECT_TRUE(program.tray.TrayDelete());
+    const TrayRecord& r = tray.last().record;
+    EXPECT_EQ(tray.last().op, FakeTrayIcons::Remove);
+    EXPECT_EQ(r.window, trayHost().handle());
+    EXPECT_EQ(r.id, 1u);
+    EXPECT_TRUE(r.tip.empty());
+    EXPECT_FALSE(tray.shown);
+}
+
+TEST_F(Tray, ANewTaskbarGetsTheIconBackWithItsCurrentPictureAndTip) {
+    loadMainPanel();
+    tick();
+    const TrayRecord before = *tray.shown;
+    tray.shellRestarted();
+    trayHost().events().onShellRestart();
+    ASSERT_TRUE(tray.shown);
+    EXPECT_EQ(*tray.shown, before);
+    EXPECT_EQ(tray.last().op, FakeTrayIcons::Add);
+}
+
+TEST_F(Tray, ARestartNoticeWhileTheIconIsStillThereFallsBackToModify) {
+    loadMainPanel();
+    tick();
+    trayHost().events().onShellRestart();
+    EXPECT_EQ(tray.calls[tray.calls.size() - 2].op, FakeTrayIcons::Add);
+    EXPECT_EQ(tray.last().op, FakeTrayIcons::Modify);
+    EXPECT_TRUE(tray.shown);
+}
+
+TEST_F(Tray, AnIconTheShellWasNotReadyForIsAddedOnceItIs) {
+    tray.shellReady = false;
+    loadMainPanel();
+    EXPECT_FALSE(tray.shown);
+    EXPECT_EQ(trayHost().timerInterval(Form2::idRetryTimer), 2000);
+    tick();  // the monitor's tip is the one to show when the icon finally arrives
+    ASSERT_TRUE(trayHost().fire(Form2::idRetryTimer));
+    EXPECT_TRUE(trayHost().timerRunning(Form2::idRetryTimer));
+    tray.shellReady = true;
+    ASSERT_TRUE(trayHost().fire(Form2::idRetryTimer));
+    ASSERT_TRUE(tray.shown);
+    EXPECT_EQ(tray.shown->tip, L"Larkspan - 50%の空きメモリ");
+    EXPECT_FALSE(trayHost().timerRunning(Form2::idRetryTimer));
+}
+
+TEST_F(Tray, TheRetryStopsOnceTheIconIsThereOrAfterItsLastAttempt) {
+    tray.shellReady = false;
+    loadMainPanel();
+    tray.shellReady = true;
+    trayHost().events().onShellRestart();  // the taskbar came up and took the icon
+    trayHost().fire(Form2::idRetryTimer);
+    EXPECT_FALSE(trayHost().timerRunning(Form2::idRetryTimer));
+    EXPECT_EQ(tray.count(FakeTrayIcons::Add), 3);  // start-up, restart, the retry's own try
+
+    TestProgram never;
+    never.tray.shellReady = false;
+    never.loadMainPanel();
+    int attempts = 0;
+    while (never.trayHost().fire(Form2::idRetryTimer)) ++attempts;
+    EXPECT_EQ(attempts, Form2::RetryAttempts);
+}
+
+TEST_F(Tray, ASuccessfulStartAddsOnceAndRetriesNothing) {
+    loadMainPanel();
+    EXPECT_EQ(tray.count(FakeTrayIcons::Add), 1);
+    EXPECT_FALSE(trayHost().timerRunning(Form2::idRetryTimer));
+}
+
+}  // namespace
+}  // namespace lark
