@@ -1,0 +1,91 @@
+// The Win32 block allocator: blocks are committed, resident, zero, capped and given back.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <psapi.h>
+
+#include <cstdint>
+
+#include "platform/win32/block_allocator.h"
+
+namespace lark {
+namespace {
+
+constexpr std::size_t MiB = std::size_t{1} << 20;
+
+std::size_t workingSet() {
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof counters;
+    return GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters) ? counters.WorkingSetSize : 0;
+}
+
+MEMORY_BASIC_INFORMATION query(void* block) {
+    MEMORY_BASIC_INFORMATION info{};
+    VirtualQuery(block, &info, sizeof info);
+    return info;
+}
+
+TEST(Win32BlockAllocator, BlockIsCommittedResidentAndZero) {
+    Win32BlockAllocator blocks;
+    const std::size_t bytes = 64 * MiB + 123;  // large enough to be touched from several threads
+    const std::size_t residentBefore = workingSet();
+    void* block = blocks.claim(bytes);
+    ASSERT_NE(block, nullptr);
+    const std::size_t residentAfter = workingSet();
+
+    const auto info = query(block);
+    EXPECT_EQ(info.State, static_cast<DWORD>(MEM_COMMIT));
+    EXPECT_EQ(info.Protect, static_cast<DWORD>(PAGE_READWRITE));
+    EXPECT_GE(info.RegionSize, bytes);
+    EXPECT_GE(residentAfter, residentBefore + bytes - MiB);  // every page was made resident
+
+    const auto* data = static_cast<const unsigned char*>(block);
+    std::size_t nonZero = 0;
+    for (std::size_t i = 0; i < bytes; i += 509) nonZero += data[i] != 0;
+    EXPECT_EQ(nonZero, 0u);
+    EXPECT_EQ(data[bytes - 1], 0);
+
+    blocks.release(block);
+    EXPECT_EQ(query(block).State, static_cast<DWORD>(MEM_FREE));
+}
+
+TEST(Win32BlockAllocator, SmallAndEmptyRequestsGiveUsableBlocks) {
+    Win32BlockAllocator blocks;
+    for (std::size_t bytes : {std::size_t{0}, std::size_t{1}, std::size_t{4097}, 3 * MiB}) {
+        void* block = blocks.claim(bytes);
+        ASSERT_NE(block, nullptr) << bytes;
+        static_cast<volatile char*>(block)[bytes ? bytes - 1 : 0] = 7;
+        blocks.release(block);
+    }
+    blocks.release(nullptr);  // does nothing
+}
+
+TEST(Win32BlockAllocator, ImpossibleRequestGivesNothing) {
+    Win32BlockAllocator blocks;
+    EXPECT_EQ(blocks.claim(std::size_t{1} << 60), nullptr);  // beyond the address space
+    EXPECT_EQ(blocks.claim(SIZE_MAX), nullptr);
+}
+
+TEST(Win32BlockAllocator, CapLimitsEveryBlock) {
+    Win32BlockAllocator blocks(2 * MiB);
+    void* block = blocks.claim(std::size_t{1} << 40);  // 1 TiB asked, 2 MiB given
+    ASSERT_NE(block, nullptr);
+    EXPECT_EQ(query(block).RegionSize, 2 * MiB);
+    blocks.release(block);
+}
+
+TEST(Win32BlockAllocator, CapFromEnvironment) {
+    const wchar_t* name = L"LARKSPAN_MAX_BLOCK_MIB";
+    SetEnvironmentVariableW(name, nullptr);
+    EXPECT_EQ(Win32BlockAllocator::largestBlockFromEnvironment(), SIZE_MAX);
+    SetEnvironmentVariableW(name, L"64");
+    EXPECT_EQ(Win32BlockAllocator::largestBlockFromEnvironment(), 64 * MiB);
+    for (const wchar_t* bad : {L"", L"0", L"-3", L"12x", L"x", L"99999999999999999999", L"17592186044416"}) {
+        SetEnvironmentVariableW(name, bad);
+        EXPECT_EQ(Win32BlockAllocator::largestBlockFromEnvironment(), SIZE_MAX) << bad;
+    }
+    SetEnvironmentVariableW(name, nullptr);
+}
+
+}  // namespace
+}  // namespace lark
