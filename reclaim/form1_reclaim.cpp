@@ -34,9 +34,10 @@ private:
     bool& flag_;
 };
 
-// The passes of one cleanup run. Each block is bounded by what is safely free just before it is
-// claimed, and the blocks of a pass together by what was safely free when the pass began, so
-// that a figure the platform answers from a short cache cannot carry a pass past the bound.
+// The passes of one cleanup run. A pass asks for all of physical memory in sixteen equal blocks,
+// scaled down to what was safely free when it began, so every cell of the grid stands for a block
+// really claimed and a figure that lags behind the blocks held cannot carry a pass past the bound.
+// Each block is checked again just before it is claimed; a pass that reaches the bound ends there.
 class CleanupPasses {
 public:
     CleanupPasses(Services& services, Canvas& cells, CleanupGrid grid, std::uint64_t totalPhys,
@@ -55,29 +56,20 @@ private:
     // False when the run must end.
     bool pass(int row) {
         std::array<HeldBlock, CleanupGrid::Columns> cleanupBlocks;
-        std::uint64_t budget = safe(CleanupGrid::Columns * blockBytes_);
+        const std::uint64_t blockBytes = safe(CleanupGrid::Columns * blockBytes_) / CleanupGrid::Columns;
         for (int column = 0; column < CleanupGrid::Columns; ++column) {
-            const std::uint64_t bytes = std::min(budget, safe(blockBytes_));
-            if (bytes == 0) return finishAtBound(row, column);
+            const std::uint64_t bytes = safe(blockBytes);
+            if (bytes == 0) return true;
             if (!cleanupBlocks[column].claim(services_.blocks, bytes)) return false;
-            budget -= bytes;
             services_.ui.pumpPending();
             reclaim::drawCell(cells_, grid_, column, row, true);
             if (column < CleanupGrid::Columns - 1 && stopRequest_ == 1) return false;
-            if (bytes < blockBytes_) return finishAtBound(row, column + 1);
         }
         return true;
     }
 
     std::uint64_t safe(std::uint64_t wanted) {
         return reclaim::safeClaimBytes(wanted, services_.memory.headroom(), totalPhys_);
-    }
-
-    // The pass has taken all that may safely be taken: its remaining cells are done.
-    bool finishAtBound(int row, int fromColumn) {
-        for (int column = fromColumn; column < CleanupGrid::Columns; ++column)
-            reclaim::drawCell(cells_, grid_, column, row, true);
-        return true;
     }
 
     Services& services_;
