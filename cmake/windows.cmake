@@ -40,4 +40,9 @@ if(LARK_DRIVER_SOURCES)
   target_link_options(driver PRIVATE -static -municode)
 endif()
 
+# The idle benchmark's floor: the same timers in an otherwise empty program.
+add_executable(bench_floor WIN32 tools/bench/floor/floor.cpp)
+target_compile_definitions(bench_floor PRIVATE ${LARK_WIN_DEFS})
+target_link_options(bench_floor PRIVATE -static -municode)
+
 include(cmake/wine-tests.cmake OPTIONAL)
