@@ -83,6 +83,17 @@ harness_set_dpi() {
 # Creates the prefix once (the first run takes about 15 s), and keeps a copy of its pristine
 # per-user registry so that tests can start from clean stored settings. Holds a lock on the prefix
 # until the shell exits, so two runs never share it at the same time.
+# What a Japanese Windows desktop would give the program, on a bare X server: Japanese glyphs in
+# the system's menu and dialog fonts (linked to Debian's IPA font), and windows that Wine frames
+# itself (with no window manager, a managed window makes Wine wait for one at every hide).
+harness_desktop_settings() {
+    local link='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' face
+    for face in Tahoma 'MS Shell Dlg' 'MS Shell Dlg 2'; do
+        harness_wine 60 reg add "$link" /v "$face" /t REG_MULTI_SZ /d 'ipagp.ttf,IPAPGothic' /f >/dev/null || return 1
+    done
+    harness_wine 60 reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null
+}
+
 harness_prefix() {
     local prefix=$1 dpi=${2:-}
     mkdir -p "$(dirname "$prefix")"
@@ -92,16 +103,17 @@ harness_prefix() {
         harness_log "prefix $prefix stays busy"
         return 1
     fi
-    [ -f "$prefix/.harness-ready" ] && return 0
+    [ -f "$prefix/.harness-ready-v2" ] && return 0
     harness_log "creating Wine prefix $prefix${dpi:+ at $dpi dpi}"
     rm -rf "$prefix"
     harness_wine 180 wineboot -i >/dev/null 2>&1 || { harness_log "wineboot failed"; return 1; }
     if [ -n "$dpi" ]; then
         harness_set_dpi "$dpi" || { harness_log "setting the DPI failed"; return 1; }
     fi
+    harness_desktop_settings || { harness_log "setting up the desktop failed"; return 1; }
     harness_wineserver_stop
     cp "$prefix/user.reg" "$prefix/user.reg.pristine"
-    touch "$prefix/.harness-ready"
+    touch "$prefix/.harness-ready-v2"
 }
 
 harness_stop() {
