@@ -4,14 +4,6 @@
 
 namespace lark::fake {
 
-namespace {
-std::string narrow(std::wstring_view w) {
-    std::string s;
-    for (wchar_t c : w) s += c < 128 ? static_cast<char>(c) : '?';
-    return s;
-}
-}  // namespace
-
 MemoryStatus machine(std::uint64_t totalPhys, std::uint64_t availPhys) {
     MemoryStatus s;
     s.totalPhys = totalPhys;

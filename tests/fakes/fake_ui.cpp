@@ -5,14 +5,6 @@
 
 namespace lark::fake {
 
-namespace {
-std::string narrow(std::wstring_view w) {
-    std::string s;
-    for (wchar_t c : w) s += c < 128 ? static_cast<char>(c) : '?';
-    return s;
-}
-}  // namespace
-
 void PrintTo(const Rgb& c, std::ostream* os) { *os << "rgb(" << +c.r << "," << +c.g << "," << +c.b << ")"; }
 
 void PrintTo(const Draw& d, std::ostream* os) {

@@ -4,9 +4,17 @@
 
 #include <algorithm>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace lark::fake {
+
+// A journal entry's text: ASCII as it is, anything else as '?'.
+inline std::string narrow(std::wstring_view w) {
+    std::string s;
+    for (wchar_t c : w) s += c < 128 ? static_cast<char>(c) : '?';
+    return s;
+}
 
 struct Journal {
     std::vector<std::string> entries;
