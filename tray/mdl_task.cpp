@@ -33,16 +33,24 @@ TrayRecord MdlTask::record(std::wstring_view tip) const {
 
 bool MdlTask::TrayAdd(std::wstring_view tip) {
     lastTip_ = tip;
-    return program_.services.tray.add(record(tip));
+    TrayRecord next = record(tip);
+    const bool added = program_.services.tray.add(next);
+    shown_ = added ? std::optional(std::move(next)) : std::nullopt;  // a failed add may hide a stale icon
+    return added;
 }
 
 bool MdlTask::TrayModify(std::wstring_view tip) {
     lastTip_ = tip;
-    return program_.services.tray.modify(record(tip));
+    TrayRecord next = record(tip);
+    if (shown_ == next) return true;
+    const bool modified = program_.services.tray.modify(next);
+    shown_ = modified ? std::optional(std::move(next)) : std::nullopt;
+    return modified;
 }
 
 // The shell knows the icon by window and id; the rest of the record does not matter here.
 bool MdlTask::TrayDelete() {
+    shown_.reset();
     const auto window = program_.form2().window().handle();
     return program_.services.tray.remove(MakeTrayData(window, tray::IconId, 0, 0, Picture::None, L""));
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -33,6 +34,9 @@ private:
     TrayRecord record(std::wstring_view tip) const;
     Program& program_;
     std::wstring lastTip_;
+    // What the shell was last told and took. A modify that would repeat it is not sent: the monitor
+    // asks five times a second, and each call is a round trip to the shell's process.
+    std::optional<TrayRecord> shown_;
 };
 
 }  // namespace lark

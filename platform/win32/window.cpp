@@ -243,7 +243,9 @@ bool Win32Window::bringForward() {
     return foreground || ::GetForegroundWindow() == hwnd_ || ::GetActiveWindow() == hwnd_;
 }
 
+// The monitor sets the tray host's picture five times a second, nearly always to the one it has.
 void Win32Window::setIcon(Picture picture) {
+    if (picture == icon_) return;
     icon_ = picture;
     applyIcons();
 }

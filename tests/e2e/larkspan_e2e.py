@@ -128,6 +128,19 @@ class Driver:
         row = self.run("memstatus")[0]
         return MemStatus(*(int(v) for v in row[1:8]))
 
+    def tray_icon_present(self, window, icon_id=1):
+        """Whether the shell holds the icon of this window (a title or "hwnd:0x...") and id."""
+        row = self.run("tray-probe", window, icon_id)[0]
+        return row[2] == "1"
+
+    def delete_tray_icon(self, window, icon_id=1):
+        """Takes the icon out of the tray behind its owner's back; True when it was there."""
+        return self.ok("tray-delete", window, icon_id)
+
+    def broadcast(self, message_name):
+        """Posts a registered window message (e.g. "TaskbarCreated") to every top-level window."""
+        self.run("broadcast", message_name)
+
     def screenshot_png(self, window, png):
         """Captures the window's client area into a PNG file (via a BMP and ImageMagick)."""
         png = Path(png)
@@ -187,6 +200,31 @@ class App:
         if self.wait_exit(10) is None:
             self.proc.kill()
             self.proc.wait(10)
+
+
+SETTINGS_KEY = r"HKCU\Software\Quorvane\Larkspan100"
+
+
+def reg(*args, check=True):
+    """Runs Wine's reg.exe in the test's prefix: the completed process, its output as text."""
+    return subprocess.run([env("WINE"), "reg", *args], check=check, stdin=subprocess.DEVNULL,
+                          capture_output=True, timeout=CALL_TIMEOUT, text=True, errors="replace")
+
+
+def store_setting(name, data, kind="REG_SZ"):
+    """Seeds one stored setting (before the program starts)."""
+    reg("add", SETTINGS_KEY, "/v", name, "/t", kind, "/d", str(data), "/f")
+
+
+def stored_settings():
+    """The stored settings as {name: (type, data)}; empty when the key does not exist."""
+    out = reg("query", SETTINGS_KEY, check=False)
+    values = {}
+    for line in out.stdout.replace("\r", "").splitlines():
+        fields = line.strip().split(None, 2)
+        if len(fields) >= 2 and fields[1].startswith("REG_"):
+            values[fields[0]] = (fields[1], fields[2] if len(fields) > 2 else "")
+    return values
 
 
 def stop_wineserver():

@@ -85,6 +85,55 @@ TEST_F(Tray, ARestartNoticeWhileTheIconIsStillThereFallsBackToModify) {
     EXPECT_TRUE(tray.shown);
 }
 
+TEST_F(Tray, TheShellHearsOnlyOfChangesFromTheMonitor) {
+    loadMainPanel();
+    tick();
+    const int modifies = tray.count(FakeTrayIcons::Modify);
+    tick();
+    tick();
+    EXPECT_EQ(tray.count(FakeTrayIcons::Modify), modifies) << "a steady figure repeats nothing";
+
+    memory.status = machine(255 * MiB, 64 * MiB);  // 25 %: a new tip and a new picture
+    tick();
+    EXPECT_EQ(tray.count(FakeTrayIcons::Modify), modifies + 1);
+    EXPECT_EQ(tray.shown->tip, L"Larkspan - 25%の空きメモリ");
+    EXPECT_EQ(tray.shown->icon, levelPicture(4));
+
+    trayHost().setIcon(Picture::Cleanup);  // a new picture with the same tip still goes through
+    program.tray.TrayModify(L"Larkspan - 25%の空きメモリ");
+    EXPECT_EQ(tray.shown->icon, Picture::Cleanup);
+}
+
+TEST_F(Tray, AModifyTheShellRefusedIsSentAgain) {
+    loadMainPanel();
+    tick();
+    tray.shellReady = false;  // the taskbar went away for a moment
+    memory.status = machine(255 * MiB, 64 * MiB);
+    tick();
+    const int modifies = tray.count(FakeTrayIcons::Modify);
+    tray.shellReady = true;
+    tick();
+    EXPECT_EQ(tray.count(FakeTrayIcons::Modify), modifies + 1);
+    EXPECT_EQ(tray.shown->tip, L"Larkspan - 25%の空きメモリ");
+}
+
+TEST_F(Tray, AfterANewTaskbarOrADeleteTheIconIsSentWhole) {
+    loadMainPanel();
+    tick();
+    tray.shellRestarted();
+    trayHost().events().onShellRestart();
+    EXPECT_EQ(tray.last().op, FakeTrayIcons::Add);
+    ASSERT_TRUE(tray.shown);
+
+    const int modifies = tray.count(FakeTrayIcons::Modify);
+    tick();
+    EXPECT_EQ(tray.count(FakeTrayIcons::Modify), modifies) << "the add sent this picture and tip";
+
+    program.tray.TrayDelete();
+    tick();
+    EXPECT_EQ(tray.count(FakeTrayIcons::Modify), modifies + 1) << "after a delete nothing is taken as shown";
+}
+
 TEST_F(Tray, AnIconTheShellWasNotReadyForIsAddedOnceItIs) {
     tray.shellReady = false;
     loadMainPanel();

@@ -49,6 +49,12 @@ bool waitFor(DWORD timeoutMs, Predicate predicate) {
     }
 }
 
+// --- notification area (tray.cpp) ---------------------------------------------------------------
+
+int cmdTrayProbe(const std::vector<std::wstring>& args);
+int cmdTrayDelete(const std::vector<std::wstring>& args);
+int cmdBroadcast(const std::vector<std::wstring>& args);
+
 // --- screen -----------------------------------------------------------------------------------
 
 // Copies the window's client area as the screen shows it into a 24-bit BMP file.

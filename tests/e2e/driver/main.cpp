@@ -391,6 +391,9 @@ const std::map<std::wstring, Command>& commands() {
         {L"launch", {1, L"<exe> [main title] [ms]  start it, time its first window and main window", cmdLaunch}},
         {L"run", {1, L"<exe> [ms]  start it, wait for its end, report the windows it showed", cmdRun}},
         {L"menu", {1, L"<window>  menu bar captions", cmdMenu}},
+        {L"tray-probe", {1, L"<window> [id]  \"tray <hwnd> 1\" while the shell holds the window's icon", cmdTrayProbe}},
+        {L"tray-delete", {1, L"<window> [id]  remove the window's icon from the tray", cmdTrayDelete}},
+        {L"broadcast", {1, L"<registered message name>  post it to every top-level window", cmdBroadcast}},
     };
     return table;
 }
