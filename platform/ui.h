@@ -197,11 +197,11 @@ public:
     virtual ~Window() = default;
 
     // Building. A control's id is also its command id; the reference lives as long as the window.
-    virtual Control& add(const ControlSpec& spec) = 0;
-    virtual ScrollBar& addScrollBar(const ControlSpec& spec) = 0;
-    virtual PictureBox& addPicture(const ControlSpec& spec) = 0;
-    virtual CheckBox& addCheck(const ControlSpec& spec) = 0;  // check boxes and option buttons
-    virtual ComboList& addCombo(const ControlSpec& spec) = 0;
+    virtual Control& add(const ControlSpec& desc) = 0;
+    virtual ScrollBar& addScrollBar(const ControlSpec& desc) = 0;
+    virtual PictureBox& addPicture(const ControlSpec& desc) = 0;
+    virtual CheckBox& addCheck(const ControlSpec& desc) = 0;  // check boxes and option buttons
+    virtual ComboList& addCombo(const ControlSpec& desc) = 0;
     virtual Canvas& canvas() = 0;  // the window's own client area, behind its controls
 
     virtual const std::wstring& title() const = 0;
@@ -225,7 +225,7 @@ public:
 class Ui {
 public:
     virtual ~Ui() = default;
-    virtual std::unique_ptr<Window> createWindow(const WindowSpec& spec, WindowEvents& events) = 0;
+    virtual std::unique_ptr<Window> createWindow(const WindowSpec& desc, WindowEvents& events) = 0;
     virtual void pumpPending() = 0;  // let the pending window events and timer ticks run
     virtual int run() = 0;           // the message loop, until endProcess
     virtual Size screen() const = 0; // design pixels

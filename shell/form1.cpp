@@ -26,12 +26,12 @@ void Form1::buildControls() {
     Ui& ui = program_.services.ui;
     window_ = ui.createWindow(mainPanelWindow(), *this);
     Window& w = *window_;
-    for (const ControlSpec& spec : mainPanelControls(ui.systemColour(SysColour::ButtonShadow),
+    for (const ControlSpec& desc : mainPanelControls(ui.systemColour(SysColour::ButtonShadow),
                                                      ui.systemColour(SysColour::Highlight3D))) {
-        const int id = spec.id;
-        Control* c = spec.kind == Kind::ScrollBar ? &w.addScrollBar(spec)
-                     : spec.kind == Kind::Picture ? &w.addPicture(spec)
-                                                  : &w.add(spec);
+        const int id = desc.id;
+        Control* c = desc.kind == Kind::ScrollBar ? &w.addScrollBar(desc)
+                     : desc.kind == Kind::Picture ? &w.addPicture(desc)
+                                                  : &w.add(desc);
         if (id >= idRAM0 && id < idRAM0 + 5) RAM[id - idRAM0] = c;
         if (id >= idRAMs0 && id < idRAMs0 + 5) RAMs[id - idRAMs0] = c;
         switch (id) {

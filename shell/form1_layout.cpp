@@ -18,12 +18,12 @@ constexpr const wchar_t* RowCaptions[5] = {L"全物理メモリ", L"使用可能
 constexpr int RowCaptionIds[5] = {F::idLabel3, F::idLabel6, F::idLabel9, F::idLabel12, F::idLabel1};
 
 // The five size rows inside the hidden frame: caption, number (right-aligned), unit.
-void addSizeRows(std::vector<ControlSpec>& specs) {
+void addSizeRows(std::vector<ControlSpec>& controls) {
     for (int row = 0; row < 5; ++row) {
         const int y = 14 + 12 * row;
-        specs.push_back({.id = RowCaptionIds[row], .kind = Label, .parent = F::idFrame1, .bounds = {6, y, 100, 12}, .caption = RowCaptions[row]});
-        specs.push_back({.id = F::idRAM0 + row, .kind = Label, .parent = F::idFrame1, .bounds = {108, y, 36, 12}, .caption = L"0", .align = Align::Right});
-        specs.push_back({.id = F::idRAMs0 + row, .kind = Label, .parent = F::idFrame1, .bounds = {146, y, 28, 12}, .caption = L"KB"});
+        controls.push_back({.id = RowCaptionIds[row], .kind = Label, .parent = F::idFrame1, .bounds = {6, y, 100, 12}, .caption = RowCaptions[row]});
+        controls.push_back({.id = F::idRAM0 + row, .kind = Label, .parent = F::idFrame1, .bounds = {108, y, 36, 12}, .caption = L"0", .align = Align::Right});
+        controls.push_back({.id = F::idRAMs0 + row, .kind = Label, .parent = F::idFrame1, .bounds = {146, y, 28, 12}, .caption = L"KB"});
     }
 }
 }  // namespace
@@ -50,7 +50,7 @@ WindowSpec mainPanelWindow() {
 }
 
 std::vector<ControlSpec> mainPanelControls(Rgb shadow, Rgb highlight) {
-    std::vector<ControlSpec> specs = {
+    std::vector<ControlSpec> controls = {
         // The normal view.
         {.id = F::idMainPanel, .kind = Picture_, .bounds = {0, 0, 457, 227}},
         {.id = F::idPicture1, .kind = Picture_, .parent = F::idMainPanel, .bounds = {0, 0, 255, 121}, .textColour = Cyan, .defaultTextColour = false, .font = Bold12, .picture = Picture::GaugeBack},
@@ -77,8 +77,8 @@ std::vector<ControlSpec> mainPanelControls(Rgb shadow, Rgb highlight) {
         {.id = F::idCL, .kind = Picture_, .parent = F::idCPanel, .bounds = {8, 24, 320, 180}, .background = Black, .defaultBackground = false},
         {.id = F::idCommand3, .kind = Kind::Button, .parent = F::idCPanel, .bounds = {336, 24, 113, 25}, .caption = L"中止(&S)"},
     };
-    addSizeRows(specs);
-    return specs;
+    addSizeRows(controls);
+    return controls;
 }
 
 }  // namespace lark

@@ -28,7 +28,7 @@ bool Form4::Form_Load() {
 
     Ui& ui = program_.services.ui;
     window_ = ui.createWindow(splashWindow(), *this);
-    for (const ControlSpec& spec : SplashControls) window_->add(spec);
+    for (const ControlSpec& desc : SplashControls) window_->add(desc);
     const Size screen = ui.screen();
     const Rect frame = window_->frame();
     window_->moveTo(screen.w / 2 - frame.w / 2, screen.h / 2 - frame.h / 2);

@@ -50,15 +50,15 @@ LRESULT CALLBACK frameProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UI
 
 // ---- ControlCore ----
 
-ControlCore::ControlCore(Win32Window& owner, const ControlSpec& spec) : owner_(owner), spec_(spec) {}
+ControlCore::ControlCore(Win32Window& owner, const ControlSpec& desc) : owner_(owner), desc_(desc) {}
 
 Rgb ControlCore::background() const {
-    return spec_.defaultBackground ? owner_.backgroundOf(spec_.parent) : spec_.background;
+    return desc_.defaultBackground ? owner_.backgroundOf(desc_.parent) : desc_.background;
 }
 
 void ControlCore::create() {
-    HWND container = owner_.containerOf(spec_.parent);
-    DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (spec_.visible ? WS_VISIBLE : 0);
+    HWND container = owner_.containerOf(desc_.parent);
+    DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (desc_.visible ? WS_VISIBLE : 0);
     hwnd_ = createWindow(container, style);
     relayout();
     // Later controls lie over earlier ones, whatever their kind.
@@ -71,25 +71,25 @@ HWND ControlCore::createWindow(HWND container, DWORD style) {
 
 HWND ControlCore::createChild(const wchar_t* className, HWND container, DWORD style, DWORD exStyle, void* param) {
     RECT r = deviceBounds();
-    return ::CreateWindowExW(exStyle, className, spec_.caption.c_str(), style, r.left, r.top, r.right - r.left,
-                             r.bottom - r.top, container, reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec_.id)),
+    return ::CreateWindowExW(exStyle, className, desc_.caption.c_str(), style, r.left, r.top, r.right - r.left,
+                             r.bottom - r.top, container, reinterpret_cast<HMENU>(static_cast<INT_PTR>(desc_.id)),
                              owner_.ui().instance(), param);
 }
 
-RECT ControlCore::deviceBounds() const { return owner_.scale().rect(spec_.bounds); }
+RECT ControlCore::deviceBounds() const { return owner_.scale().rect(desc_.bounds); }
 
 void ControlCore::relayout() {
     if (!hwnd_) return;
     RECT r = deviceBounds();
     ::SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                    SWP_NOZORDER | SWP_NOACTIVATE);
-    HFONT font = owner_.ui().fonts().get(spec_.font, owner_.scale().dpi);
+    HFONT font = owner_.ui().fonts().get(desc_.font, owner_.scale().dpi);
     ::SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     ::InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 HBRUSH ControlCore::colour(HDC dc) {
-    if (!spec_.defaultTextColour) ::SetTextColor(dc, ref(spec_.textColour));
+    if (!desc_.defaultTextColour) ::SetTextColor(dc, ref(desc_.textColour));
     Rgb back = background();
     ::SetBkColor(dc, ref(back));
     return owner_.brush(back);
@@ -98,28 +98,28 @@ HBRUSH ControlCore::colour(HDC dc) {
 void ControlCore::paintLabel(HDC dc, POINT at) const {
     RECT r = deviceBounds();
     ::OffsetRect(&r, at.x - r.left, at.y - r.top);
-    if (!spec_.transparent) {
+    if (!desc_.transparent) {
         ::SetDCBrushColor(dc, ref(background()));
         ::FillRect(dc, &r, static_cast<HBRUSH>(::GetStockObject(DC_BRUSH)));
     }
     bool enabled = !hwnd_ || ::IsWindowEnabled(hwnd_);
     COLORREF text = !enabled                 ? ::GetSysColor(COLOR_GRAYTEXT)
-                    : spec_.defaultTextColour ? ::GetSysColor(COLOR_BTNTEXT)
-                                              : ref(spec_.textColour);
-    Selected font(dc, owner_.ui().fonts().get(spec_.font, owner_.scale().dpi));
+                    : desc_.defaultTextColour ? ::GetSysColor(COLOR_BTNTEXT)
+                                              : ref(desc_.textColour);
+    Selected font(dc, owner_.ui().fonts().get(desc_.font, owner_.scale().dpi));
     int mode = ::SetBkMode(dc, TRANSPARENT);
     COLORREF old = ::SetTextColor(dc, text);
-    UINT format = alignment(spec_.align) | DT_WORDBREAK | (hasAccessKey(spec_.caption) ? 0 : DT_NOPREFIX);
-    ::DrawTextW(dc, spec_.caption.c_str(), static_cast<int>(spec_.caption.size()), &r, format);
+    UINT format = alignment(desc_.align) | DT_WORDBREAK | (hasAccessKey(desc_.caption) ? 0 : DT_NOPREFIX);
+    ::DrawTextW(dc, desc_.caption.c_str(), static_cast<int>(desc_.caption.size()), &r, format);
     ::SetTextColor(dc, old);
     ::SetBkMode(dc, mode);
 }
 
 void ControlCore::setCaption(std::wstring_view text) {
-    if (spec_.caption == text) return;
-    spec_.caption.assign(text);
+    if (desc_.caption == text) return;
+    desc_.caption.assign(text);
     if (!hwnd_) return;
-    ::SetWindowTextW(hwnd_, spec_.caption.c_str());
+    ::SetWindowTextW(hwnd_, desc_.caption.c_str());
     if (isLabel()) {
         ::InvalidateRect(hwnd_, nullptr, FALSE);
         owner_.labelChanged(*this);
@@ -127,7 +127,7 @@ void ControlCore::setCaption(std::wstring_view text) {
 }
 
 void ControlCore::setShown(bool shown) {
-    spec_.visible = shown;
+    desc_.visible = shown;
     if (!hwnd_) return;
     ::ShowWindow(hwnd_, shown ? SW_SHOWNA : SW_HIDE);
     owner_.labelChanged(*this);
@@ -140,8 +140,8 @@ void ControlCore::setActive(bool enabled) {
 }
 
 void ControlCore::moveTo(int x, int y) {
-    spec_.bounds.x = x;
-    spec_.bounds.y = y;
+    desc_.bounds.x = x;
+    desc_.bounds.y = y;
     if (!hwnd_) return;
     RECT r = deviceBounds();
     ::SetWindowPos(hwnd_, nullptr, r.left, r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -155,7 +155,7 @@ void ControlCore::repaint() {
 // ---- Labels, buttons, frames, images ----
 
 HWND PlainControl::createWindow(HWND container, DWORD style) {
-    switch (spec_.kind) {
+    switch (desc_.kind) {
     case Kind::Button:
         return createChild(WC_BUTTONW, container, style | WS_TABSTOP | BS_PUSHBUTTON);
     case Kind::DefaultButton:
@@ -163,7 +163,7 @@ HWND PlainControl::createWindow(HWND container, DWORD style) {
     case Kind::Frame: {
         HWND frame = createChild(WC_BUTTONW, container, style | WS_CLIPCHILDREN | BS_GROUPBOX, WS_EX_CONTROLPARENT);
         ::SetWindowSubclass(frame, frameProc, 0, reinterpret_cast<DWORD_PTR>(static_cast<ControlCore*>(this)));
-        if (!spec_.defaultTextColour) ::SetWindowTheme(frame, L"", L"");  // themed frames ignore the colour
+        if (!desc_.defaultTextColour) ::SetWindowTheme(frame, L"", L"");  // themed frames ignore the colour
         return frame;
     }
     default:  // labels and images draw themselves
@@ -174,14 +174,14 @@ HWND PlainControl::createWindow(HWND container, DWORD style) {
 void PlainControl::draw(const DRAWITEMSTRUCT& item) {
     int w = item.rcItem.right - item.rcItem.left, h = item.rcItem.bottom - item.rcItem.top;
     MemoryBitmap buffer(w, h);  // composed off screen: no flicker under transparent labels
-    if (spec_.kind == Kind::Label && spec_.transparent) owner_.paintBeneath(*this, buffer.dc());
+    if (desc_.kind == Kind::Label && desc_.transparent) owner_.paintBeneath(*this, buffer.dc());
     paintInto(buffer.dc(), POINT{0, 0});
     ::BitBlt(item.hDC, item.rcItem.left, item.rcItem.top, w, h, buffer.dc(), 0, 0, SRCCOPY);
 }
 
 void PlainControl::paintInto(HDC dc, POINT at) const {
-    if (spec_.kind == Kind::Label) paintLabel(dc, at);
-    if (spec_.kind == Kind::Image) paintImage(dc, at);
+    if (desc_.kind == Kind::Label) paintLabel(dc, at);
+    if (desc_.kind == Kind::Image) paintImage(dc, at);
 }
 
 // The picture at its own size from the top-left corner, clipped by the control's bounds.
@@ -194,10 +194,10 @@ void PlainControl::paintImage(HDC dc, POINT at) const {
     ::SetDCBrushColor(dc, ref(background()));
     ::FillRect(dc, &r, static_cast<HBRUSH>(::GetStockObject(DC_BRUSH)));
     PictureCache& pictures = owner_.ui().pictures();
-    Size size = pictures.bitmapSize(spec_.picture);
-    if (size.w == 0) size = {std::min(spec_.bounds.w, spec_.bounds.h), std::min(spec_.bounds.w, spec_.bounds.h)};
+    Size size = pictures.bitmapSize(desc_.picture);
+    if (size.w == 0) size = {std::min(desc_.bounds.w, desc_.bounds.h), std::min(desc_.bounds.w, desc_.bounds.h)};
     Scale s = owner_.scale();
-    pictures.draw(dc, spec_.picture, at.x, at.y, s.px(size.w), s.px(size.h));
+    pictures.draw(dc, desc_.picture, at.x, at.y, s.px(size.w), s.px(size.h));
     ::SelectClipRgn(dc, clipped ? clip : nullptr);
     ::DeleteObject(clip);
 }
@@ -205,25 +205,25 @@ void PlainControl::paintImage(HDC dc, POINT at) const {
 // ---- Scroll bars ----
 
 HWND ScrollBarControl::createWindow(HWND container, DWORD style) {
-    spec_.max = std::max(spec_.max, spec_.min);
-    spec_.value = std::clamp(spec_.value, spec_.min, spec_.max);
+    desc_.max = std::max(desc_.max, desc_.min);
+    desc_.value = std::clamp(desc_.value, desc_.min, desc_.max);
     HWND bar = createChild(WC_SCROLLBARW, container, style | WS_TABSTOP | SBS_HORZ);
-    SCROLLINFO info{sizeof info, SIF_RANGE | SIF_POS, spec_.min, spec_.max, 0, spec_.value, 0};
+    SCROLLINFO info{sizeof info, SIF_RANGE | SIF_POS, desc_.min, desc_.max, 0, desc_.value, 0};
     ::SetScrollInfo(bar, SB_CTL, &info, TRUE);
     return bar;
 }
 
 void ScrollBarControl::setValue(int value) {
-    value = std::clamp(value, spec_.min, spec_.max);
-    if (value == spec_.value) return;
-    spec_.value = value;
+    value = std::clamp(value, desc_.min, desc_.max);
+    if (value == desc_.value) return;
+    desc_.value = value;
     if (hwnd_) ::SetScrollPos(hwnd_, SB_CTL, value, TRUE);
-    owner_.scrollChanged(spec_.id);  // last: the handler may do anything
+    owner_.scrollChanged(desc_.id);  // last: the handler may do anything
 }
 
 void ScrollBarControl::scrolled(int code, int thumb) {
-    int step = std::max(spec_.largeStep, 1);
-    int v = spec_.value;
+    int step = std::max(desc_.largeStep, 1);
+    int v = desc_.value;
     switch (code) {
     case SB_LINELEFT: v -= 1; break;
     case SB_LINERIGHT: v += 1; break;
@@ -231,8 +231,8 @@ void ScrollBarControl::scrolled(int code, int thumb) {
     case SB_PAGERIGHT: v += step; break;
     case SB_THUMBTRACK:
     case SB_THUMBPOSITION: v = thumb; break;
-    case SB_LEFT: v = spec_.min; break;
-    case SB_RIGHT: v = spec_.max; break;
+    case SB_LEFT: v = desc_.min; break;
+    case SB_RIGHT: v = desc_.max; break;
     default: return;  // SB_ENDSCROLL
     }
     setValue(v);
@@ -241,7 +241,7 @@ void ScrollBarControl::scrolled(int code, int thumb) {
 // ---- Picture boxes ----
 
 HWND PictureBoxControl::createWindow(HWND container, DWORD style) {
-    SurfaceLook look{{spec_.bounds.w, spec_.bounds.h}, spec_.font, background(), spec_.picture};
+    SurfaceLook look{{desc_.bounds.w, desc_.bounds.h}, desc_.font, background(), desc_.picture};
     surface_ = std::make_unique<Surface>(owner_.ui().fonts(), owner_.ui().pictures(), look, owner_.scale());
     HWND box = createChild(PictureBoxClass, container, style | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT,
                            static_cast<MessageHandler*>(this));
@@ -289,22 +289,22 @@ LRESULT PictureBoxControl::handle(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
 
 HWND CheckControl::createWindow(HWND container, DWORD style) {
     // Option buttons are ticked by the window, group by group, not by the control's own rules.
-    DWORD kind = spec_.kind == Kind::Option ? BS_RADIOBUTTON : BS_AUTOCHECKBOX;
+    DWORD kind = desc_.kind == Kind::Option ? BS_RADIOBUTTON : BS_AUTOCHECKBOX;
     HWND box = createChild(WC_BUTTONW, container, style | WS_TABSTOP | kind);
-    if (!spec_.defaultTextColour) ::SetWindowTheme(box, L"", L"");  // themed boxes ignore the colour
-    ::SendMessageW(box, BM_SETCHECK, spec_.value ? BST_CHECKED : BST_UNCHECKED, 0);
+    if (!desc_.defaultTextColour) ::SetWindowTheme(box, L"", L"");  // themed boxes ignore the colour
+    ::SendMessageW(box, BM_SETCHECK, desc_.value ? BST_CHECKED : BST_UNCHECKED, 0);
     return box;
 }
 
 int CheckControl::value() const {
-    if (!hwnd_) return spec_.value ? 1 : 0;
+    if (!hwnd_) return desc_.value ? 1 : 0;
     return ::SendMessageW(hwnd_, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
 }
 
 void CheckControl::setValue(int value) {
-    spec_.value = value ? 1 : 0;
+    desc_.value = value ? 1 : 0;
     if (hwnd_) ::SendMessageW(hwnd_, BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED, 0);
-    if (value && spec_.kind == Kind::Option) owner_.optionTicked(*this);
+    if (value && desc_.kind == Kind::Option) owner_.optionTicked(*this);
 }
 
 // ---- Drop-down lists ----
@@ -315,7 +315,7 @@ constexpr int DropDownHeight = 160;  // design pixels of the open list
 
 HWND ComboControl::createWindow(HWND container, DWORD style) {
     HWND combo = createChild(WC_COMBOBOXW, container, style | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST);
-    for (const std::wstring& item : spec_.items)
+    for (const std::wstring& item : desc_.items)
         ::SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
     return combo;
 }

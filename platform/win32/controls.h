@@ -14,18 +14,18 @@ namespace lark::win32 {
 
 class Win32Window;
 
-// What every control shares: its spec, its child window and the hooks the window calls.
+// What every control shares: its description, its child window and the hooks the window calls.
 class ControlCore {
 public:
-    ControlCore(Win32Window& owner, const ControlSpec& spec);
+    ControlCore(Win32Window& owner, const ControlSpec& desc);
     virtual ~ControlCore() = default;
     ControlCore(const ControlCore&) = delete;
     ControlCore& operator=(const ControlCore&) = delete;
 
-    const ControlSpec& spec() const { return spec_; }
+    const ControlSpec& desc() const { return desc_; }
     HWND hwnd() const { return hwnd_; }
-    bool isContainer() const { return spec_.kind == Kind::Picture || spec_.kind == Kind::Frame; }
-    bool isLabel() const { return spec_.kind == Kind::Label; }
+    bool isContainer() const { return desc_.kind == Kind::Picture || desc_.kind == Kind::Frame; }
+    bool isLabel() const { return desc_.kind == Kind::Label; }
     // The colour behind this control: its own, or its container's when it has none.
     Rgb background() const;
 
@@ -63,7 +63,7 @@ protected:
                      void* param = nullptr);
 
     Win32Window& owner_;
-    ControlSpec spec_;
+    ControlSpec desc_;
     HWND hwnd_ = nullptr;
 };
 
@@ -72,9 +72,9 @@ class ControlOf : public Interface, public ControlCore {
 public:
     using ControlCore::ControlCore;
     void setText(std::wstring_view text) override { setCaption(text); }
-    const std::wstring& text() const override { return spec_.caption; }
+    const std::wstring& text() const override { return desc_.caption; }
     void setVisible(bool visible) override { setShown(visible); }
-    bool visible() const override { return spec_.visible; }
+    bool visible() const override { return desc_.visible; }
     void setEnabled(bool enabled) override { setActive(enabled); }
     void move(int x, int y) override { moveTo(x, y); }
     void repaintNow() override { repaint(); }
@@ -95,7 +95,7 @@ private:
 class ScrollBarControl final : public ControlOf<ScrollBar> {
 public:
     using ControlOf::ControlOf;
-    int value() const override { return spec_.value; }
+    int value() const override { return desc_.value; }
     void setValue(int value) override;
     void scrolled(int code, int thumb) override;
 

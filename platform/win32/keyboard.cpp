@@ -31,7 +31,7 @@ bool Win32Window::translate(MSG& msg) {
         case VK_RIGHT:
         case VK_DOWN: {
             ControlCore* focused = find(::GetFocus());
-            if (focused && focused->spec().kind == Kind::Option) {
+            if (focused && focused->desc().kind == Kind::Option) {
                 int direction = msg.wParam == VK_LEFT || msg.wParam == VK_UP ? -1 : 1;
                 if (moveInGroup(*focused, direction)) return true;
             }
@@ -66,15 +66,15 @@ bool Win32Window::pressEnter() {
     HWND focus = ::GetFocus();
     ControlCore* focused = find(focus);
     if (focused) {
-        Kind kind = focused->spec().kind;
-        if (kind == Kind::Button || kind == Kind::DefaultButton) return press(focused->spec().id);
+        Kind kind = focused->desc().kind;
+        if (kind == Kind::Button || kind == Kind::DefaultButton) return press(focused->desc().id);
         if (kind == Kind::Combo && ::SendMessageW(focus, CB_GETDROPPEDSTATE, 0, 0)) return false;
     }
     return defaultButton_ && press(defaultButton_);
 }
 
 bool Win32Window::pressEscape() {
-    if (HWND focus = ::GetFocus(); find(focus) && find(focus)->spec().kind == Kind::Combo &&
+    if (HWND focus = ::GetFocus(); find(focus) && find(focus)->desc().kind == Kind::Combo &&
                                    ::SendMessageW(focus, CB_GETDROPPEDSTATE, 0, 0))
         return false;
     return cancelButton_ && press(cancelButton_);
@@ -85,11 +85,11 @@ bool Win32Window::pressEscape() {
 bool Win32Window::isTabStop(const ControlCore& control) const {
     if (!control.hwnd() || !(::GetWindowLongW(control.hwnd(), GWL_STYLE) & WS_TABSTOP)) return false;
     if (!usable(control.hwnd())) return false;
-    const ControlSpec& s = control.spec();
+    const ControlSpec& s = control.desc();
     if (s.kind != Kind::Option) return true;
     const ControlCore* first = nullptr;
     for (const auto& c : controls_) {
-        const ControlSpec& o = c->spec();
+        const ControlSpec& o = c->desc();
         if (o.kind != Kind::Option || o.parent != s.parent || o.group != s.group) continue;
         if (!first) first = c.get();
         if (::SendMessageW(c->hwnd(), BM_GETCHECK, 0, 0) == BST_CHECKED) return c.get() == &control;
@@ -119,8 +119,8 @@ void Win32Window::moveFocus(int direction) {
 bool Win32Window::moveInGroup(ControlCore& option, int direction) {
     std::vector<ControlCore*> group;
     for (const auto& c : controls_) {
-        const ControlSpec& o = c->spec();
-        if (o.kind == Kind::Option && o.parent == option.spec().parent && o.group == option.spec().group &&
+        const ControlSpec& o = c->desc();
+        if (o.kind == Kind::Option && o.parent == option.desc().parent && o.group == option.desc().group &&
             (c.get() == &option || usable(c->hwnd())))
             group.push_back(c.get());
     }
@@ -129,7 +129,7 @@ bool Win32Window::moveInGroup(ControlCore& option, int direction) {
     long at = std::find(group.begin(), group.end(), &option) - group.begin();
     ControlCore* next = group[static_cast<std::size_t>((at + direction + n) % n)];
     ::SetFocus(next->hwnd());
-    int id = next->spec().id;
+    int id = next->desc().id;
     static_cast<CheckControl&>(*next).setValue(1);
     if (live_) events_.onCommand(id);
     return true;

@@ -9,8 +9,8 @@ namespace lark::win32 {
 Win32Ui::Win32Ui(PictureCache& pictures, HINSTANCE instance)
     : instance_(instance), pictures_(pictures), class_(registerWindowClasses(instance)) {}
 
-std::unique_ptr<Window> Win32Ui::createWindow(const WindowSpec& spec, WindowEvents& events) {
-    return std::make_unique<Win32Window>(*this, spec, events);
+std::unique_ptr<Window> Win32Ui::createWindow(const WindowSpec& desc, WindowEvents& events) {
+    return std::make_unique<Win32Window>(*this, desc, events);
 }
 
 void Win32Ui::process(MSG& msg) {

@@ -18,7 +18,7 @@ public:
     Win32Ui(const Win32Ui&) = delete;
     Win32Ui& operator=(const Win32Ui&) = delete;
 
-    std::unique_ptr<Window> createWindow(const WindowSpec& spec, WindowEvents& events) override;
+    std::unique_ptr<Window> createWindow(const WindowSpec& desc, WindowEvents& events) override;
     void pumpPending() override;
     int run() override;
     Size screen() const override;

@@ -38,20 +38,20 @@ bool overlaps(const Rect& a, const Rect& b) {
 
 }  // namespace
 
-Win32Window::Win32Window(Win32Ui& ui, const WindowSpec& spec, WindowEvents& events)
-    : ui_(ui), spec_(spec), events_(events), scale_(primaryScale()) {
-    Styles st = stylesFor(spec.style);
-    HWND owner = spec.style == WindowStyle::Dialog ? ui.dialogOwner() : nullptr;
-    HMENU menu = buildMenuBar(spec.menu);
-    RECT outer{0, 0, scale_.px(spec.client.w), scale_.px(spec.client.h)};
+Win32Window::Win32Window(Win32Ui& ui, const WindowSpec& desc, WindowEvents& events)
+    : ui_(ui), desc_(desc), events_(events), scale_(primaryScale()) {
+    Styles st = stylesFor(desc.style);
+    HWND owner = desc.style == WindowStyle::Dialog ? ui.dialogOwner() : nullptr;
+    HMENU menu = buildMenuBar(desc.menu);
+    RECT outer{0, 0, scale_.px(desc.client.w), scale_.px(desc.client.h)};
     ::AdjustWindowRectExForDpi(&outer, st.style, menu != nullptr, st.ex, scale_.dpi);
     int w = outer.right - outer.left, h = outer.bottom - outer.top;
     RECT work = primaryWorkArea();
     int x = work.left + (work.right - work.left - w) / 2, y = work.top + (work.bottom - work.top - h) / 2;
 
-    SurfaceLook look{spec.client, Font{}, fromRef(::GetSysColor(COLOR_BTNFACE)), Picture::None};
+    SurfaceLook look{desc.client, Font{}, fromRef(::GetSysColor(COLOR_BTNFACE)), Picture::None};
     surface_ = std::make_unique<Surface>(ui.fonts(), ui.pictures(), look, scale_);
-    ::CreateWindowExW(st.ex, TopLevelClass, spec.title.c_str(), st.style, x, y, w, h, owner, menu, ui.instance(),
+    ::CreateWindowExW(st.ex, TopLevelClass, desc.title.c_str(), st.style, x, y, w, h, owner, menu, ui.instance(),
                       static_cast<MessageHandler*>(this));
     if (!hwnd_) {
         if (menu) ::DestroyMenu(menu);
@@ -64,7 +64,7 @@ Win32Window::Win32Window(Win32Ui& ui, const WindowSpec& spec, WindowEvents& even
     }
     fitClientArea();
     surface_->attach(hwnd_);
-    accelerators_ = buildAccelerators(spec.accelerators);
+    accelerators_ = buildAccelerators(desc.accelerators);
     taskbarCreated_ = ::RegisterWindowMessageW(L"TaskbarCreated");
     if (taskbarCreated_) ::ChangeWindowMessageFilterEx(hwnd_, taskbarCreated_, MSGFLT_ALLOW, nullptr);
     live_ = true;
@@ -88,32 +88,32 @@ Win32Window* Win32Window::fromRoot(HWND root, ATOM topLevelClass) {
 // ---- Building ----
 
 template <class T>
-T& Win32Window::addControl(const ControlSpec& spec) {
-    auto control = std::make_unique<T>(*this, spec);
+T& Win32Window::addControl(const ControlSpec& desc) {
+    auto control = std::make_unique<T>(*this, desc);
     T& added = *control;
     controls_.push_back(std::move(control));
     added.create();
-    if (spec.kind == Kind::DefaultButton) defaultButton_ = spec.id;
-    if (spec.cancel) cancelButton_ = spec.id;
-    if (!spec.tooltip.empty()) addTooltip(added);
+    if (desc.kind == Kind::DefaultButton) defaultButton_ = desc.id;
+    if (desc.cancel) cancelButton_ = desc.id;
+    if (!desc.tooltip.empty()) addTooltip(added);
     return added;
 }
 
-Control& Win32Window::add(const ControlSpec& spec) {
-    switch (spec.kind) {
-    case Kind::ScrollBar: return addScrollBar(spec);
-    case Kind::Picture: return addPicture(spec);
+Control& Win32Window::add(const ControlSpec& desc) {
+    switch (desc.kind) {
+    case Kind::ScrollBar: return addScrollBar(desc);
+    case Kind::Picture: return addPicture(desc);
     case Kind::CheckBox:
-    case Kind::Option: return addCheck(spec);
-    case Kind::Combo: return addCombo(spec);
-    default: return addControl<PlainControl>(spec);
+    case Kind::Option: return addCheck(desc);
+    case Kind::Combo: return addCombo(desc);
+    default: return addControl<PlainControl>(desc);
     }
 }
 
-ScrollBar& Win32Window::addScrollBar(const ControlSpec& spec) { return addControl<ScrollBarControl>(spec); }
-PictureBox& Win32Window::addPicture(const ControlSpec& spec) { return addControl<PictureBoxControl>(spec); }
-CheckBox& Win32Window::addCheck(const ControlSpec& spec) { return addControl<CheckControl>(spec); }
-ComboList& Win32Window::addCombo(const ControlSpec& spec) { return addControl<ComboControl>(spec); }
+ScrollBar& Win32Window::addScrollBar(const ControlSpec& desc) { return addControl<ScrollBarControl>(desc); }
+PictureBox& Win32Window::addPicture(const ControlSpec& desc) { return addControl<PictureBoxControl>(desc); }
+CheckBox& Win32Window::addCheck(const ControlSpec& desc) { return addControl<CheckControl>(desc); }
+ComboList& Win32Window::addCombo(const ControlSpec& desc) { return addControl<ComboControl>(desc); }
 
 void Win32Window::addTooltip(const ControlCore& control) {
     if (!hwnd_ || !control.hwnd()) return;
@@ -128,7 +128,7 @@ void Win32Window::addTooltip(const ControlCore& control) {
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = hwnd_;
     tool.uId = reinterpret_cast<UINT_PTR>(control.hwnd());
-    tool.lpszText = const_cast<wchar_t*>(control.spec().tooltip.c_str());  // lives as long as the control
+    tool.lpszText = const_cast<wchar_t*>(control.desc().tooltip.c_str());  // lives as long as the control
     ::SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
@@ -136,7 +136,7 @@ void Win32Window::addTooltip(const ControlCore& control) {
 
 ControlCore* Win32Window::find(int id) const {
     for (const auto& c : controls_)
-        if (c->spec().id == id) return c.get();
+        if (c->desc().id == id) return c.get();
     return nullptr;
 }
 
@@ -174,8 +174,8 @@ void Win32Window::labelChanged(const ControlCore& label) {
     if (at == controls_.end()) return;
     for (auto it = at + 1; it != controls_.end(); ++it) {
         const ControlCore& above = **it;
-        if (above.isLabel() && above.spec().transparent && above.spec().parent == label.spec().parent &&
-            overlaps(above.spec().bounds, label.spec().bounds) && above.hwnd())
+        if (above.isLabel() && above.desc().transparent && above.desc().parent == label.desc().parent &&
+            overlaps(above.desc().bounds, label.desc().bounds) && above.hwnd())
             ::InvalidateRect(above.hwnd(), nullptr, FALSE);
     }
 }
@@ -183,9 +183,9 @@ void Win32Window::labelChanged(const ControlCore& label) {
 // What lies beneath a transparent label: its container's drawing, then the controls created before
 // it that it overlaps (labels, images, picture boxes).
 void Win32Window::paintBeneath(const ControlCore& label, HDC dc) {
-    const Rect& b = label.spec().bounds;
+    const Rect& b = label.desc().bounds;
     RECT area = scale_.rect(b);
-    int parent = label.spec().parent;
+    int parent = label.desc().parent;
     ControlCore* container = parent ? find(parent) : nullptr;
     Surface* surface = container ? container->surface() : surface_.get();
     if (surface) {
@@ -197,7 +197,7 @@ void Win32Window::paintBeneath(const ControlCore& label, HDC dc) {
     }
     for (const auto& c : controls_) {
         if (c.get() == &label) break;
-        const ControlSpec& s = c->spec();
+        const ControlSpec& s = c->desc();
         if (s.parent != parent || !s.visible || !overlaps(s.bounds, b)) continue;
         c->paintInto(dc, POINT{scale_.px(s.bounds.x) - area.left, scale_.px(s.bounds.y) - area.top});
     }
@@ -205,9 +205,9 @@ void Win32Window::paintBeneath(const ControlCore& label, HDC dc) {
 
 void Win32Window::optionTicked(const ControlCore& option) {
     for (const auto& c : controls_) {
-        const ControlSpec& s = c->spec();
-        if (c.get() == &option || s.kind != Kind::Option || s.parent != option.spec().parent ||
-            s.group != option.spec().group)
+        const ControlSpec& s = c->desc();
+        if (c.get() == &option || s.kind != Kind::Option || s.parent != option.desc().parent ||
+            s.group != option.desc().group)
             continue;
         static_cast<CheckControl&>(*c).setValue(0);
     }
@@ -282,7 +282,7 @@ void Win32Window::fitClientArea() {
     if (!hwnd_ || ::IsIconic(hwnd_) || ::IsZoomed(hwnd_)) return;
     RECT client, outer;
     ::GetClientRect(hwnd_, &client);
-    int dw = scale_.px(spec_.client.w) - client.right, dh = scale_.px(spec_.client.h) - client.bottom;
+    int dw = scale_.px(desc_.client.w) - client.right, dh = scale_.px(desc_.client.h) - client.bottom;
     if (dw == 0 && dh == 0) return;
     ::GetWindowRect(hwnd_, &outer);
     ::SetWindowPos(hwnd_, nullptr, 0, 0, outer.right - outer.left + dw, outer.bottom - outer.top + dh,
@@ -411,7 +411,7 @@ LRESULT Win32Window::handle(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_MOUSEMOVE:
         // The tray's callback message: the code of the real mouse event rides in lParam.
-        if (spec_.style == WindowStyle::Hidden) {
+        if (desc_.style == WindowStyle::Hidden) {
             if (live_) events_.onTrayMouse(static_cast<int>(lParam));
             return 0;
         }
@@ -445,8 +445,8 @@ LRESULT Win32Window::onCommandMessage(WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     ControlCore* c = find(reinterpret_cast<HWND>(lParam));
-    if (!c || c->spec().id != id || HIWORD(wParam) != BN_CLICKED) return 0;
-    switch (c->spec().kind) {
+    if (!c || c->desc().id != id || HIWORD(wParam) != BN_CLICKED) return 0;
+    switch (c->desc().kind) {
     case Kind::Option:
         static_cast<CheckControl&>(*c).setValue(1);
         [[fallthrough]];

@@ -20,19 +20,19 @@ class Win32Ui;
 
 class Win32Window final : public Window, private MessageHandler {
 public:
-    Win32Window(Win32Ui& ui, const WindowSpec& spec, WindowEvents& events);
+    Win32Window(Win32Ui& ui, const WindowSpec& desc, WindowEvents& events);
     ~Win32Window() override;
     Win32Window(const Win32Window&) = delete;
     Win32Window& operator=(const Win32Window&) = delete;
 
     // Window
-    Control& add(const ControlSpec& spec) override;
-    ScrollBar& addScrollBar(const ControlSpec& spec) override;
-    PictureBox& addPicture(const ControlSpec& spec) override;
-    CheckBox& addCheck(const ControlSpec& spec) override;
-    ComboList& addCombo(const ControlSpec& spec) override;
+    Control& add(const ControlSpec& desc) override;
+    ScrollBar& addScrollBar(const ControlSpec& desc) override;
+    PictureBox& addPicture(const ControlSpec& desc) override;
+    CheckBox& addCheck(const ControlSpec& desc) override;
+    ComboList& addCombo(const ControlSpec& desc) override;
     Canvas& canvas() override { return *surface_; }
-    const std::wstring& title() const override { return spec_.title; }
+    const std::wstring& title() const override { return desc_.title; }
     void show(ShowState state) override;
     ShowState state() const override;
     bool visible() const override;
@@ -74,7 +74,7 @@ private:
     };
 
     template <class T>
-    T& addControl(const ControlSpec& spec);
+    T& addControl(const ControlSpec& desc);
     ControlCore* find(int id) const;
     ControlCore* find(HWND child) const;
     void addTooltip(const ControlCore& control);
@@ -99,7 +99,7 @@ private:
     HWND firstTabStop() const;
 
     Win32Ui& ui_;
-    WindowSpec spec_;
+    WindowSpec desc_;
     WindowEvents& events_;
     HWND hwnd_ = nullptr;
     bool live_ = false;  // events reach the owner only between construction and destruction

@@ -62,13 +62,13 @@ std::vector<Draw> FakeCanvas::sinceClear() const {
 void FakeScrollBar::setValue(int value) {
     if (value == value_) return;
     value_ = value;
-    owner_.events().onScroll(spec.id);
+    owner_.events().onScroll(desc.id);
 }
 
 // ---- FakeWindow
 
 FakeWindow::FakeWindow(FakeUi& ui, const WindowSpec& s, WindowEvents& events)
-    : spec(s), ui_(ui), events_(events), handle_(ui.nextHandle_ += 0x10) {
+    : desc(s), ui_(ui), events_(events), handle_(ui.nextHandle_ += 0x10) {
     ui_.windows_.push_back(this);
 }
 
@@ -77,9 +77,9 @@ FakeWindow::~FakeWindow() { std::erase(ui_.windows_, this); }
 template <class T>
 T& FakeWindow::keep(std::unique_ptr<T> c) {
     T& ref = *c;
-    const int id = ref.spec.id;
+    const int id = ref.desc.id;
     if (controls_.count(id)) throw std::logic_error("control id used twice: " + std::to_string(id));
-    if (ref.spec.parent != 0 && !controls_.count(ref.spec.parent))
+    if (ref.desc.parent != 0 && !controls_.count(ref.desc.parent))
         throw std::logic_error("container added after its child: " + std::to_string(id));
     controls_[id] = Entry{std::move(c), &ref};
     order_.push_back(id);
@@ -116,7 +116,7 @@ int FakeWindow::timerInterval(int id) const {
 
 void FakeWindow::show(ShowState state) {
     ++shows;
-    if (ui_.journal) ui_.journal->add("ui.show " + narrow(spec.title) + " " + std::to_string(static_cast<int>(state)));
+    if (ui_.journal) ui_.journal->add("ui.show " + narrow(desc.title) + " " + std::to_string(static_cast<int>(state)));
     if (state == ShowState::Hidden) {
         visible_ = false;
         return;
@@ -152,10 +152,10 @@ bool FakeWindow::fire(int timerId) {
 
 // ---- FakeUi
 
-std::unique_ptr<Window> FakeUi::createWindow(const WindowSpec& spec, WindowEvents& events) {
+std::unique_ptr<Window> FakeUi::createWindow(const WindowSpec& desc, WindowEvents& events) {
     ++windowsCreated;
-    if (journal) journal->add("ui.window " + narrow(spec.title));
-    return std::make_unique<FakeWindow>(*this, spec, events);
+    if (journal) journal->add("ui.window " + narrow(desc.title));
+    return std::make_unique<FakeWindow>(*this, desc, events);
 }
 
 void FakeUi::pumpPending() {

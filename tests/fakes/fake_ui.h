@@ -62,7 +62,7 @@ class FakeWindow;
 
 // What a fake control records, whatever its kind.
 struct ControlState {
-    ControlSpec spec;
+    ControlSpec desc;
     std::wstring caption;  // its text
     bool shown = true;     // its visibility
     bool enabled = true;
@@ -75,7 +75,7 @@ template <class Base>
 class FakeControlOf : public Base, public ControlState {
 public:
     FakeControlOf(FakeWindow& owner, const ControlSpec& s) : owner_(owner) {
-        spec = s;
+        desc = s;
         caption = s.caption;
         shown = s.visible;
         left = s.bounds.x;
@@ -140,19 +140,19 @@ class FakeUi;
 
 class FakeWindow final : public Window {
 public:
-    FakeWindow(FakeUi& ui, const WindowSpec& spec, WindowEvents& events);
+    FakeWindow(FakeUi& ui, const WindowSpec& desc, WindowEvents& events);
     ~FakeWindow() override;
     FakeWindow(const FakeWindow&) = delete;
     FakeWindow& operator=(const FakeWindow&) = delete;
 
-    Control& add(const ControlSpec& spec) override;
-    ScrollBar& addScrollBar(const ControlSpec& spec) override;
-    PictureBox& addPicture(const ControlSpec& spec) override;
-    CheckBox& addCheck(const ControlSpec& spec) override;
-    ComboList& addCombo(const ControlSpec& spec) override;
+    Control& add(const ControlSpec& desc) override;
+    ScrollBar& addScrollBar(const ControlSpec& desc) override;
+    PictureBox& addPicture(const ControlSpec& desc) override;
+    CheckBox& addCheck(const ControlSpec& desc) override;
+    ComboList& addCombo(const ControlSpec& desc) override;
     Canvas& canvas() override { return canvas_; }
 
-    const std::wstring& title() const override { return spec.title; }
+    const std::wstring& title() const override { return desc.title; }
     void show(ShowState state) override;
     ShowState state() const override { return state_; }
     bool visible() const override { return visible_; }
@@ -160,7 +160,7 @@ public:
     void setIcon(Picture picture) override { icon_ = picture; }
     Picture icon() const override { return icon_; }
     void makeTopmost() override { topmost = true; }
-    Rect frame() const override { return {left_, top_, spec.client.w + 2 * Border, spec.client.h + Caption + Border}; }
+    Rect frame() const override { return {left_, top_, desc.client.w + 2 * Border, desc.client.h + Caption + Border}; }
     void moveTo(int x, int y) override { left_ = x; top_ = y; }
     void startTimer(int id, int milliseconds) override { timers_[id] = milliseconds; }
     void stopTimer(int id) override { timers_.erase(id); }
@@ -170,7 +170,7 @@ public:
     std::uintptr_t handle() const override { return handle_; }
 
     // Looking in.
-    const WindowSpec spec;
+    const WindowSpec desc;
     ControlState& control(int id) const;            // throws std::out_of_range for an unknown id
     Control& widget(int id) const;
     bool hasControl(int id) const { return controls_.count(id) != 0; }
@@ -224,7 +224,7 @@ struct ProcessEnded {};
 
 class FakeUi final : public Ui {
 public:
-    std::unique_ptr<Window> createWindow(const WindowSpec& spec, WindowEvents& events) override;
+    std::unique_ptr<Window> createWindow(const WindowSpec& desc, WindowEvents& events) override;
     void pumpPending() override;
     int run() override { return 0; }
     Size screen() const override { return screen_; }

@@ -19,9 +19,9 @@ TEST_F(MainPanel, IsTheFixedWindowOtherWindowsFindByItsTitle) {
     FakeWindow& w = mainWindow();
     EXPECT_EQ(w.title(), L"Larkspan    ");
     EXPECT_EQ(ui.find(L"Larkspan    "), &w);
-    EXPECT_EQ(w.spec.style, WindowStyle::Main);
-    EXPECT_EQ(w.spec.client.w, 458);
-    EXPECT_EQ(w.spec.client.h, 245);
+    EXPECT_EQ(w.desc.style, WindowStyle::Main);
+    EXPECT_EQ(w.desc.client.w, 458);
+    EXPECT_EQ(w.desc.client.h, 245);
 }
 
 // Each shortcut shown beside a menu item is a key that runs that item.
@@ -32,12 +32,12 @@ TEST_F(MainPanel, EveryShortcutShownIsAKeyThatRunsItsItem) {
         return std::pair{0x70 + std::stoi(s.substr(1)) - 1, false};  // F1 = 0x70
     };
     int shown = 0;
-    for (const MenuItem& menu : mainWindow().spec.menu)
+    for (const MenuItem& menu : mainWindow().desc.menu)
         for (const MenuItem& item : menu.items) {
             if (item.shortcut.empty()) continue;
             ++shown;
             const auto [key, ctrl] = keyOf(item.shortcut);
-            const auto& acc = mainWindow().spec.accelerators;
+            const auto& acc = mainWindow().desc.accelerators;
             EXPECT_TRUE(std::any_of(acc.begin(), acc.end(), [&](const Accelerator& a) {
                 return a.key == key && a.ctrl == ctrl && a.command == item.id;
             })) << item.id;

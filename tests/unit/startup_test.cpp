@@ -30,20 +30,20 @@ TEST_F(Startup, TheSplashShowsCentredOnTopAndHandsOverToTheMainPanelAfterItsTime
     EXPECT_EQ(journal.entries.front(), "instance.acquire");
     EXPECT_TRUE(program.WarningArmed);
     FakeWindow& splash = *splashWindow();
-    EXPECT_EQ(splash.spec.style, WindowStyle::Splash);
-    EXPECT_EQ(splash.spec.client.w, 312);
-    EXPECT_EQ(splash.spec.client.h, 136);
+    EXPECT_EQ(splash.desc.style, WindowStyle::Splash);
+    EXPECT_EQ(splash.desc.client.w, 312);
+    EXPECT_EQ(splash.desc.client.h, 136);
     EXPECT_EQ(splash.frame().x + splash.frame().w / 2, 512);
     EXPECT_EQ(splash.frame().y + splash.frame().h / 2, 384);
     EXPECT_TRUE(splash.topmost);
     EXPECT_TRUE(splash.visible());
     EXPECT_EQ(splash.timerInterval(Form4::idTimer1), 2500);
-    EXPECT_EQ(splash.control(Form4::idImage1).spec.bounds, (Rect{-8, -48, 320, 240}));
-    EXPECT_EQ(splash.control(Form4::idImage1).spec.picture, Picture::Splash);
+    EXPECT_EQ(splash.control(Form4::idImage1).desc.bounds, (Rect{-8, -48, 320, 240}));
+    EXPECT_EQ(splash.control(Form4::idImage1).desc.picture, Picture::Splash);
     const ControlState& credit = splash.control(Form4::idLabel1);
-    EXPECT_EQ(credit.spec.bounds, (Rect{72, 112, 233, 13}));
-    EXPECT_EQ(credit.spec.textColour, (Rgb{255, 255, 255}));
-    EXPECT_TRUE(credit.spec.font.bold);
+    EXPECT_EQ(credit.desc.bounds, (Rect{72, 112, 233, 13}));
+    EXPECT_EQ(credit.desc.textColour, (Rgb{255, 255, 255}));
+    EXPECT_TRUE(credit.desc.font.bold);
     EXPECT_FALSE(program.form1Loaded());  // the panel loads when the splash ends
 
     fireSplash();

@@ -39,7 +39,7 @@ TEST_F(Tray, AddAndModifyDescribeTheTrayHostsIconAsItIsNow) {
     EXPECT_EQ(added.callbackMessage, 512u);
     EXPECT_EQ(added.icon, Picture::Emblem);
     EXPECT_EQ(trayHost().title(), L"だみい");
-    EXPECT_EQ(trayHost().spec.style, WindowStyle::Hidden);
+    EXPECT_EQ(trayHost().desc.style, WindowStyle::Hidden);
 
     trayHost().setIcon(Picture::Cleanup);  // a new picture alone changes nothing in the tray
     EXPECT_EQ(tray.shown->icon, Picture::Emblem);

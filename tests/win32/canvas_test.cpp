@@ -212,7 +212,7 @@ WindowSpec plainWindow() {
 
 TEST_F(PaintTest, PictureBoxAndWindowPaintFromTheirCanvases) {
     auto w = make(plainWindow());
-    PictureBox& box = w->addPicture(spec(1, Kind::Picture, {0, 122, 255, 105}));
+    PictureBox& box = w->addPicture(desc(1, Kind::Picture, {0, 122, 255, 105}));
     box.canvas().frameRect(45, 15, 245, 95, Green);
     print(child(*w, 1));
     EXPECT_EQ(pixel(dc_, 45, 15), Green);
@@ -226,11 +226,11 @@ TEST_F(PaintTest, PictureBoxAndWindowPaintFromTheirCanvases) {
 
 TEST_F(PaintTest, TransparentLabelShowsTheLabelBeneathAsItsShadow) {
     auto w = make(plainWindow());
-    ControlSpec panel = spec(1, Kind::Picture, {0, 0, 457, 227});
+    ControlSpec panel = desc(1, Kind::Picture, {0, 0, 457, 227});
     panel.background = {192, 192, 192};
     panel.defaultBackground = false;
     w->addPicture(panel);
-    ControlSpec heading = spec(2, Kind::Label, {8, 3, 438, 17}, L"システムメモリをクリーンアップ中です......", 1);
+    ControlSpec heading = desc(2, Kind::Label, {8, 3, 438, 17}, L"システムメモリをクリーンアップ中です......", 1);
     heading.align = Align::Centre;
     heading.font.points = 12;
     heading.textColour = {128, 0, 0};
@@ -248,7 +248,7 @@ TEST_F(PaintTest, TransparentLabelShowsTheLabelBeneathAsItsShadow) {
 TEST_F(PaintTest, TransparentStatusLabelShowsTheStripOnTheWindow) {
     auto w = make(plainWindow());
     w->canvas().fillRect(0, 230, 457, 244, Green);
-    ControlSpec status = spec(4, Kind::Label, {4, 232, 449, 17}, L"システムメモリ監視中");
+    ControlSpec status = desc(4, Kind::Label, {4, 232, 449, 17}, L"システムメモリ監視中");
     status.transparent = true;
     status.textColour = Blue;
     status.defaultTextColour = false;
@@ -261,11 +261,11 @@ TEST_F(PaintTest, TransparentStatusLabelShowsTheStripOnTheWindow) {
 TEST_F(PaintTest, TransparentLabelShowsThePictureBeneathIt) {
     auto w = make(plainWindow());
     w->add([] {
-        ControlSpec image = spec(1, Kind::Image, {-8, -48, 320, 240});
+        ControlSpec image = desc(1, Kind::Image, {-8, -48, 320, 240});
         image.picture = Picture::Splash;
         return image;
     }());
-    ControlSpec credit = spec(2, Kind::Label, {72, 112, 233, 13}, L"i");
+    ControlSpec credit = desc(2, Kind::Label, {72, 112, 233, 13}, L"i");
     credit.transparent = true;
     w->add(credit);
     print(child(*w, 2));

@@ -43,7 +43,7 @@ struct Recorder : WindowEvents {
 
 class UiTest : public ::testing::Test {
 protected:
-    std::unique_ptr<Window> make(const WindowSpec& spec) { return ui.createWindow(spec, events); }
+    std::unique_ptr<Window> make(const WindowSpec& desc) { return ui.createWindow(desc, events); }
     static HWND hwndOf(const Window& w) { return reinterpret_cast<HWND>(w.handle()); }
     // The child window with this control id, at any depth.
     static HWND child(const Window& w, int id);
@@ -58,7 +58,7 @@ protected:
     Recorder events;
 };
 
-inline ControlSpec spec(int id, Kind kind, Rect bounds, std::wstring caption = L"", int parent = 0) {
+inline ControlSpec desc(int id, Kind kind, Rect bounds, std::wstring caption = L"", int parent = 0) {
     ControlSpec s;
     s.id = id;
     s.kind = kind;

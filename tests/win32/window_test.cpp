@@ -80,15 +80,15 @@ TEST_F(WindowTest, OpensCentredOnTheScreen) {
 
 TEST_F(WindowTest, EveryControlCarriesItsCaptionHiddenOnesIncluded) {
     auto w = make(mainSpec());
-    w->addPicture(spec(1, Kind::Picture, {0, 0, 457, 227}));
-    w->add(spec(2, Kind::Frame, {272, 16, 177, 75}, L"システムメモリ詳細", 1)).setVisible(false);
-    ControlSpec hidden = spec(3, Kind::Label, {8, 16, 80, 12}, L"全物理メモリ", 2);
+    w->addPicture(desc(1, Kind::Picture, {0, 0, 457, 227}));
+    w->add(desc(2, Kind::Frame, {272, 16, 177, 75}, L"システムメモリ詳細", 1)).setVisible(false);
+    ControlSpec hidden = desc(3, Kind::Label, {8, 16, 80, 12}, L"全物理メモリ", 2);
     w->add(hidden);
-    ControlSpec invisible = spec(4, Kind::Label, {4, 232, 449, 17}, L"システムメモリ監視中");
+    ControlSpec invisible = desc(4, Kind::Label, {4, 232, 449, 17}, L"システムメモリ監視中");
     invisible.visible = false;
     Control& status = w->add(invisible);
-    w->add(spec(5, Kind::Button, {264, 200, 57, 25}, L"設定", 1));
-    w->addCheck(spec(6, Kind::CheckBox, {10, 10, 100, 17}, L"最小化で起動する", 1));
+    w->add(desc(5, Kind::Button, {264, 200, 57, 25}, L"設定", 1));
+    w->addCheck(desc(6, Kind::CheckBox, {10, 10, 100, 17}, L"最小化で起動する", 1));
 
     EXPECT_EQ(windowText(child(*w, 2)), L"システムメモリ詳細");
     EXPECT_EQ(windowText(child(*w, 3)), L"全物理メモリ");
@@ -108,8 +108,8 @@ TEST_F(WindowTest, EveryControlCarriesItsCaptionHiddenOnesIncluded) {
 
 TEST_F(WindowTest, ControlsSitAtTheirDesignBoundsWithinTheirContainer) {
     auto w = make(mainSpec());
-    w->addPicture(spec(1, Kind::Picture, {0, 0, 457, 227}));
-    Control& image = w->add(spec(2, Kind::Image, {-8, -8, 273, 126}, L"", 1));
+    w->addPicture(desc(1, Kind::Picture, {0, 0, 457, 227}));
+    Control& image = w->add(desc(2, Kind::Image, {-8, -8, 273, 126}, L"", 1));
     RECT r;
     ::GetWindowRect(child(*w, 2), &r);
     ::MapWindowPoints(nullptr, child(*w, 1), reinterpret_cast<POINT*>(&r), 2);
@@ -125,8 +125,8 @@ TEST_F(WindowTest, ControlsSitAtTheirDesignBoundsWithinTheirContainer) {
 
 TEST_F(WindowTest, LaterControlsLieOverEarlierOnes) {
     auto w = make(mainSpec());
-    w->addPicture(spec(1, Kind::Picture, {0, 0, 457, 227}));
-    w->addPicture(spec(2, Kind::Picture, {0, 280, 457, 227}));
+    w->addPicture(desc(1, Kind::Picture, {0, 0, 457, 227}));
+    w->addPicture(desc(2, Kind::Picture, {0, 280, 457, 227}));
     // Higher in the z-order comes first among the siblings.
     EXPECT_EQ(::GetWindow(hwndOf(*w), GW_CHILD), child(*w, 2));
     EXPECT_EQ(::GetWindow(child(*w, 2), GW_HWNDNEXT), child(*w, 1));
@@ -134,8 +134,8 @@ TEST_F(WindowTest, LaterControlsLieOverEarlierOnes) {
 
 TEST_F(WindowTest, ScrollBarReportsEveryChangeOnceAndClampsToItsRange) {
     auto w = make(mainSpec());
-    w->addPicture(spec(1, Kind::Picture, {0, 0, 457, 227}));
-    ControlSpec s = spec(10, Kind::ScrollBar, {264, 140, 185, 17}, L"", 1);
+    w->addPicture(desc(1, Kind::Picture, {0, 0, 457, 227}));
+    ControlSpec s = desc(10, Kind::ScrollBar, {264, 140, 185, 17}, L"", 1);
     s.min = 0, s.max = 68, s.value = 55, s.largeStep = 6;
     ScrollBar& bar = w->addScrollBar(s);
     HWND h = child(*w, 10);
@@ -179,7 +179,7 @@ TEST_F(WindowTest, ScrollBarReportsEveryChangeOnceAndClampsToItsRange) {
 
 TEST_F(WindowTest, FocusedScrollBarFollowsTheKeyboard) {
     auto w = make(mainSpec());
-    ControlSpec s = spec(10, Kind::ScrollBar, {264, 176, 185, 17});
+    ControlSpec s = desc(10, Kind::ScrollBar, {264, 176, 185, 17});
     s.min = 0, s.max = 28, s.value = 5, s.largeStep = 4;
     ScrollBar& bar = w->addScrollBar(s);
     HWND h = child(*w, 10);
@@ -207,8 +207,8 @@ TEST_F(WindowTest, FocusedScrollBarFollowsTheKeyboard) {
 
 TEST_F(WindowTest, ButtonsMenusAndAcceleratorsSendTheirCommands) {
     auto w = make(mainSpec());
-    w->add(spec(2, Kind::Frame, {8, 8, 200, 100}, L"枠"));
-    w->add(spec(20, Kind::Button, {10, 20, 80, 25}, L"中止(&S)", 2));
+    w->add(desc(2, Kind::Frame, {8, 8, 200, 100}, L"枠"));
+    w->add(desc(20, Kind::Button, {10, 20, 80, 25}, L"中止(&S)", 2));
     ::SendMessageW(child(*w, 20), BM_CLICK, 0, 0);  // inside a frame: the frame passes it on
     ::SendMessageW(hwndOf(*w), WM_COMMAND, MAKEWPARAM(203, 0), 0);  // menu item
     key(hwndOf(*w), VK_F4);  // accelerator
@@ -223,8 +223,8 @@ TEST_F(WindowTest, ButtonsMenusAndAcceleratorsSendTheirCommands) {
 
 TEST_F(WindowTest, CheckBoxesAndOptionGroups) {
     auto w = make(mainSpec());
-    CheckBox& check = w->addCheck(spec(30, Kind::CheckBox, {10, 10, 150, 17}, L"確保予約を設定する"));
-    ControlSpec o = spec(31, Kind::Option, {10, 30, 150, 17}, L"自動", 0);
+    CheckBox& check = w->addCheck(desc(30, Kind::CheckBox, {10, 10, 150, 17}, L"確保予約を設定する"));
+    ControlSpec o = desc(31, Kind::Option, {10, 30, 150, 17}, L"自動", 0);
     o.group = 1;
     o.value = 1;
     CheckBox& a = w->addCheck(o);
@@ -246,10 +246,10 @@ TEST_F(WindowTest, CheckBoxesAndOptionGroups) {
 
 TEST_F(WindowTest, ControlsWithATooltipGetOne) {
     auto w = make(mainSpec());
-    ControlSpec s = spec(50, Kind::Button, {10, 10, 150, 25}, L"ｽﾀｰﾄｱｯﾌﾟに登録する");
+    ControlSpec s = desc(50, Kind::Button, {10, 10, 150, 25}, L"ｽﾀｰﾄｱｯﾌﾟに登録する");
     s.tooltip = L"登録すると 次回Windows起動時に自動で起動します。";
     w->add(s);
-    w->add(spec(51, Kind::Button, {10, 40, 150, 25}, L"キャンセル"));
+    w->add(desc(51, Kind::Button, {10, 40, 150, 25}, L"キャンセル"));
     HWND tooltip = ::FindWindowExW(nullptr, nullptr, TOOLTIPS_CLASSW, nullptr);
     while (tooltip && ::GetWindow(tooltip, GW_OWNER) != hwndOf(*w))
         tooltip = ::FindWindowExW(nullptr, tooltip, TOOLTIPS_CLASSW, nullptr);
@@ -267,7 +267,7 @@ TEST_F(WindowTest, ControlsWithATooltipGetOne) {
 
 TEST_F(WindowTest, ComboListSelectsOnlyEntriesItHas) {
     auto w = make(mainSpec());
-    ControlSpec s = spec(40, Kind::Combo, {16, 16, 153, 20});
+    ControlSpec s = desc(40, Kind::Combo, {16, 16, 153, 20});
     s.items = {L"5分毎に実行する", L"10分毎に実行する", L"1時間毎に実行する"};
     ComboList& combo = w->addCombo(s);
     EXPECT_EQ(combo.selected(), -1);
@@ -284,12 +284,12 @@ TEST_F(WindowTest, ComboListSelectsOnlyEntriesItHas) {
 
 TEST_F(WindowTest, EnterRunsTheDefaultButtonUnlessAnotherButtonHasTheFocus) {
     auto w = make(mainSpec());
-    w->addPicture(spec(1, Kind::Picture, {0, 0, 457, 227}));
-    ControlSpec s = spec(10, Kind::ScrollBar, {264, 140, 185, 17}, L"", 1);
+    w->addPicture(desc(1, Kind::Picture, {0, 0, 457, 227}));
+    ControlSpec s = desc(10, Kind::ScrollBar, {264, 140, 185, 17}, L"", 1);
     s.max = 68;
     w->addScrollBar(s);
-    w->add(spec(11, Kind::Button, {264, 200, 57, 25}, L"設定", 1));
-    w->add(spec(12, Kind::DefaultButton, {344, 200, 105, 25}, L"空き領域確保", 1));
+    w->add(desc(11, Kind::Button, {264, 200, 57, 25}, L"設定", 1));
+    w->add(desc(12, Kind::DefaultButton, {344, 200, 105, 25}, L"空き領域確保", 1));
     EXPECT_TRUE(::GetWindowLongW(child(*w, 12), GWL_STYLE) & BS_DEFPUSHBUTTON);
     w->show(ShowState::Normal);
 
@@ -307,12 +307,12 @@ TEST_F(WindowTest, EnterRunsTheDefaultButtonUnlessAnotherButtonHasTheFocus) {
 
 TEST_F(WindowTest, EscapeRunsTheCancelButtonOnly) {
     auto w = make(mainSpec());
-    w->add(spec(1, Kind::DefaultButton, {10, 10, 80, 25}, L"OK"));
+    w->add(desc(1, Kind::DefaultButton, {10, 10, 80, 25}, L"OK"));
     w->show(ShowState::Normal);
     key(hwndOf(*w), VK_ESCAPE);
     EXPECT_TRUE(events.commands.empty());
 
-    ControlSpec cancel = spec(2, Kind::Button, {100, 10, 80, 25}, L"キャンセル");
+    ControlSpec cancel = desc(2, Kind::Button, {100, 10, 80, 25}, L"キャンセル");
     cancel.cancel = true;
     w->add(cancel);
     key(hwndOf(*w), VK_ESCAPE);
@@ -321,15 +321,15 @@ TEST_F(WindowTest, EscapeRunsTheCancelButtonOnly) {
 
 TEST_F(WindowTest, TabWalksTheControlsInCreationOrderAcrossContainers) {
     auto w = make(mainSpec());
-    w->add(spec(1, Kind::Button, {10, 10, 80, 25}, L"一"));
-    w->add(spec(2, Kind::Frame, {10, 40, 200, 100}, L"枠"));
-    ControlSpec o = spec(3, Kind::Option, {10, 20, 100, 17}, L"甲", 2);
+    w->add(desc(1, Kind::Button, {10, 10, 80, 25}, L"一"));
+    w->add(desc(2, Kind::Frame, {10, 40, 200, 100}, L"枠"));
+    ControlSpec o = desc(3, Kind::Option, {10, 20, 100, 17}, L"甲", 2);
     o.group = 1;
     w->addCheck(o);
     o.id = 4, o.bounds.y = 40, o.caption = L"乙", o.value = 1;
     w->addCheck(o);
-    w->add(spec(5, Kind::Label, {220, 10, 80, 12}, L"札"));  // not a stop
-    w->add(spec(6, Kind::Button, {220, 40, 80, 25}, L"二"));
+    w->add(desc(5, Kind::Label, {220, 10, 80, 12}, L"札"));  // not a stop
+    w->add(desc(6, Kind::Button, {220, 40, 80, 25}, L"二"));
     w->show(ShowState::Normal);
 
     ::SetFocus(child(*w, 1));
@@ -489,14 +489,14 @@ TEST_F(WindowTest, PopupMenuRunsTheChosenItem) {
 
 TEST_F(WindowTest, DpiChangeRescalesWindowControlsAndCanvases) {
     auto w = make(mainSpec());
-    ControlSpec box = spec(1, Kind::Picture, {0, 0, 100, 50});
+    ControlSpec box = desc(1, Kind::Picture, {0, 0, 100, 50});
     box.background = {0, 0, 0};
     box.defaultBackground = false;
     PictureBox& picture = w->addPicture(box);
     picture.canvas().fillRect(10, 10, 19, 19, {255, 0, 0});
     picture.canvas().keepAsBackground();
     picture.canvas().fillRect(30, 10, 39, 19, {0, 255, 0});  // the drawing layer: dropped
-    w->add(spec(2, Kind::Button, {20, 60, 60, 24}, L"設定"));
+    w->add(desc(2, Kind::Button, {20, 60, 60, 24}, L"設定"));
 
     RECT outer;
     ::GetWindowRect(hwndOf(*w), &outer);

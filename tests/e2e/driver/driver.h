@@ -32,7 +32,7 @@ DWORD processOf(HWND window);
 RECT clientRectOn(HWND window, HWND reference);  // window's own rect in reference's client coordinates
 
 // A top-level window named on the command line: its exact title, or "hwnd:0x1234".
-HWND findTopLevel(std::wstring_view spec, bool visibleOnly);
+HWND findTopLevel(std::wstring_view desc, bool visibleOnly);
 std::vector<HWND> topLevelWindows();
 std::vector<HWND> descendants(HWND window);
 // A child control by numeric id (e.g. "116") or, failing that, by its exact text.

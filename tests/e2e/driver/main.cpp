@@ -44,9 +44,9 @@ int scrollCode(const std::wstring& name) {
     return found != known.end() ? found->second : -1;
 }
 
-HWND topOrFail(const std::wstring& spec, bool visibleOnly = false) {
-    HWND window = findTopLevel(spec, visibleOnly);
-    if (!window) error(L"no window " + spec);
+HWND topOrFail(const std::wstring& desc, bool visibleOnly = false) {
+    HWND window = findTopLevel(desc, visibleOnly);
+    if (!window) error(L"no window " + desc);
     return window;
 }
 

@@ -25,10 +25,10 @@ bool notify(DWORD message, HWND window, UINT id) {
 }
 
 // A title, or "hwnd:0x..." taken as it stands: the shell may still hold an icon whose window is gone.
-HWND ownerOf(const std::wstring& spec) {
+HWND ownerOf(const std::wstring& desc) {
     constexpr std::wstring_view byHandle = L"hwnd:";
-    if (!spec.starts_with(byHandle)) return findTopLevel(spec, false);
-    const auto value = std::wcstoull(spec.c_str() + byHandle.size(), nullptr, 0);
+    if (!desc.starts_with(byHandle)) return findTopLevel(desc, false);
+    const auto value = std::wcstoull(desc.c_str() + byHandle.size(), nullptr, 0);
     return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(value));
 }
 

@@ -111,10 +111,10 @@ std::vector<HWND> descendants(HWND window) {
     return windows;
 }
 
-HWND findTopLevel(std::wstring_view spec, bool visibleOnly) {
+HWND findTopLevel(std::wstring_view desc, bool visibleOnly) {
     constexpr std::wstring_view byHandle = L"hwnd:";
-    if (spec.starts_with(byHandle)) {
-        const auto value = std::wcstoull(std::wstring(spec.substr(byHandle.size())).c_str(), nullptr, 0);
+    if (desc.starts_with(byHandle)) {
+        const auto value = std::wcstoull(std::wstring(desc.substr(byHandle.size())).c_str(), nullptr, 0);
         HWND window = reinterpret_cast<HWND>(static_cast<std::uintptr_t>(value));
         return IsWindow(window) && (!visibleOnly || IsWindowVisible(window)) ? window : nullptr;
     }
@@ -123,7 +123,7 @@ HWND findTopLevel(std::wstring_view spec, bool visibleOnly) {
         // The title of a top-level window is kept by the system: no message reaches its owner.
         wchar_t title[512];
         const int length = GetWindowTextW(window, title, 512);
-        if (std::wstring_view(title, length > 0 ? length : 0) == spec) return window;
+        if (std::wstring_view(title, length > 0 ? length : 0) == desc) return window;
     }
     return nullptr;
 }
