@@ -173,9 +173,4 @@ void FakeUi::endProcess() {
     throw ProcessEnded{};
 }
 
-FakeWindow* FakeUi::find(std::wstring_view title) const {
-    auto it = std::find_if(windows_.begin(), windows_.end(), [&](FakeWindow* w) { return w->title() == title; });
-    return it == windows_.end() ? nullptr : *it;
-}
-
 }  // namespace lark::fake

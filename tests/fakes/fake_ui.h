@@ -231,9 +231,8 @@ public:
     Rgb systemColour(SysColour colour) const override;
     [[noreturn]] void endProcess() override;
 
-    // Windows that exist now, oldest first, and the one with a title.
+    // Windows that exist now, oldest first.
     const std::vector<FakeWindow*>& windows() const { return windows_; }
-    FakeWindow* find(std::wstring_view title) const;
     int windowsCreated = 0;
     int pumps = 0;
     int ends = 0;

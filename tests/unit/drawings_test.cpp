@@ -11,16 +11,16 @@ namespace {
 using fake::Draw;
 using fake::FakeCanvas;
 
-TEST(ChartScale, RightAlignsEachLabelInSixCharacters) {
-    const std::wstring expected[] = {L" 512MB", L" 384MB", L" 256MB", L" 128MB", L"   0MB"};
-    for (int i = 1; i <= 5; ++i) EXPECT_EQ(chartScaleLabel(512, L"MB", i), expected[i - 1]) << i;
+// Each label is right-aligned in six characters, rounded down, and keeps every digit of a large total.
+TEST(ChartScale, LabelsForSmallAndLargeTotals) {
+    const std::wstring small[] = {L" 512MB", L" 384MB", L" 256MB", L" 128MB", L"   0MB"};
+    const std::wstring large[] = {L"24105MB", L"18078MB", L"12052MB", L"6026MB", L"   0MB"};
+    for (int i = 1; i <= 5; ++i) {
+        EXPECT_EQ(chartScaleLabel(512, L"MB", i), small[i - 1]) << i;
+        EXPECT_EQ(chartScaleLabel(24105, L"MB", i), large[i - 1]) << i;
+    }
     EXPECT_EQ(chartScaleLabel(1000, L"KB", 2), L" 750KB");
     EXPECT_EQ(chartScaleLabel(255, L"MB", 2), L" 191MB");  // 191.25 rounded down
-}
-
-TEST(ChartScale, KeepsEveryDigitOfALargeTotal) {
-    const std::wstring expected[] = {L"24105MB", L"18078MB", L"12052MB", L"6026MB", L"   0MB"};
-    for (int i = 1; i <= 5; ++i) EXPECT_EQ(chartScaleLabel(24105, L"MB", i), expected[i - 1]) << i;
     EXPECT_EQ(chartScaleLabel(131072, L"MB", 1), L"131072MB");
 }
 
@@ -64,18 +64,9 @@ TEST(StatusStrip, FramesTheStripInShadowAndLightsItsLowerRightEdges) {
     EXPECT_EQ(c.commands, expected);
 }
 
-TEST(DetailsField, RightAlignsNumbersInFiveCharactersAndNeverCutsDigits) {
-    EXPECT_EQ(detailsField(L"0"), L"    0");
-    EXPECT_EQ(detailsField(L"1"), L"    1");
-    EXPECT_EQ(detailsField(L"512"), L"  512");
-    EXPECT_EQ(detailsField(L"2047"), L" 2047");
-    EXPECT_EQ(detailsField(L"24105"), L"24105");
-    EXPECT_EQ(detailsField(L"131072"), L"131072");
-}
-
 TEST(DetailsTable, ClearsThenDrawsHeadingCaptionsNumbersAndUnits) {
     FakeCanvas c;
-    drawDetails(c, {L"255", L"1", L"2047", L"131072", L"0"}, {L"MB", L"KB", L"MB", L"MB", L"Byte"});
+    drawDetails(c, {L"255", L"1", L"24105", L"131072", L"0"}, {L"MB", L"KB", L"MB", L"MB", L"Byte"});
     ASSERT_EQ(c.commands.size(), 17u);
     EXPECT_EQ(c.commands[0], Draw::clear());
     const Rgb blue{0, 0, 255};
@@ -84,12 +75,12 @@ TEST(DetailsTable, ClearsThenDrawsHeadingCaptionsNumbersAndUnits) {
     EXPECT_EQ(c.commands[6], Draw::txt(5, 100, L"ﾍﾟｰｼﾞﾝｸﾞﾌｧｲﾙ残量", blue));
     EXPECT_EQ(c.commands[7], Draw::txtRight(158, 20, L"  255", blue));
     EXPECT_EQ(c.commands[8], Draw::txtRight(158, 40, L"    1", blue));
-    EXPECT_EQ(c.commands[9], Draw::txtRight(158, 60, L" 2047", blue));
+    EXPECT_EQ(c.commands[9], Draw::txtRight(158, 60, L"24105", blue));  // fills the field: still transparent
     // Longer than the field: the same right edge, on its own background over the caption's end.
     Draw wide = Draw::txtRight(158, 80, L"131072", blue);
     wide.opaque = true;
     EXPECT_EQ(c.commands[10], wide);
-    EXPECT_EQ(c.commands[12], Draw::txt(160, 20, L"MB", blue));
+    EXPECT_EQ(c.commands[11], Draw::txtRight(158, 100, L"    0", blue));
     EXPECT_EQ(c.commands[13], Draw::txt(160, 40, L"KB", blue));
     EXPECT_EQ(c.commands[16], Draw::txt(160, 100, L"Byte", blue));
 }

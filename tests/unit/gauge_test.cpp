@@ -10,39 +10,24 @@ namespace {
 using fake::Draw;
 
 TEST(FreeMegabytes, BringsKilobytesAndBytesDownToWholeMegabytes) {
-    EXPECT_EQ(gauge::freeMegabytes(1023, L"KB"), 0);
-    EXPECT_EQ(gauge::freeMegabytes(1024, L"KB"), 1);
-    EXPECT_EQ(gauge::freeMegabytes(800, L"KB"), 0);
-    EXPECT_EQ(gauge::freeMegabytes(1, L"MB"), 1);
-    EXPECT_EQ(gauge::freeMegabytes(24105, L"MB"), 24105);
-    EXPECT_EQ(gauge::freeMegabytes(1048575, L"Byte"), 0);
-    EXPECT_EQ(gauge::freeMegabytes(1048576, L"Byte"), 1);
+    const std::tuple<std::int64_t, const wchar_t*, std::int64_t> cases[] = {
+        {1023, L"KB", 0}, {1024, L"KB", 1}, {24105, L"MB", 24105}, {1048575, L"Byte", 0}, {1048576, L"Byte", 1}};
+    for (auto [figure, unit, mb] : cases) EXPECT_EQ(gauge::freeMegabytes(figure, unit), mb) << figure;
 }
 
-TEST(FreePercent, IsTheShareRoundedDownInTheOrderOfTheFormula) {
-    EXPECT_EQ(gauge::freePercent(64, 0), 0);
-    EXPECT_EQ(gauge::freePercent(255, 128), 50);   // 100/255*128 = 50.19...
-    EXPECT_EQ(gauge::freePercent(3, 1), 33);
-    EXPECT_EQ(gauge::freePercent(24105, 24104), 99);
-    EXPECT_EQ(gauge::freePercent(512, 512), 100);
-    EXPECT_EQ(gauge::freePercent(24576, 6144), 25);
-}
-
-TEST(FreePercent, HasNoAnswerForATotalShownAsZeroAndStaysWithinTheScale) {
+// The share is rounded down in the order of the formula (100 / total * free) and stays on the scale;
+// a total shown as zero has no share.
+TEST(FreePercent, RoundsDownAndStaysWithinTheScale) {
+    for (auto [total, free, pct] : {std::tuple{64, 0, 0}, {255, 128, 50}, {3, 1, 33}, {24105, 24104, 99},
+                                    {512, 512, 100}, {24576, 6144, 25}, {100, 150, 100}})
+        EXPECT_EQ(gauge::freePercent(total, free), pct) << total << " " << free;
     EXPECT_FALSE(gauge::freePercent(0, 0));
     EXPECT_FALSE(gauge::freePercent(0, 5));
-    EXPECT_EQ(gauge::freePercent(100, 150), 100);  // an inconsistent sample never leaves the bar
 }
 
 TEST(Level, FollowsTheTwelveStepTableAndShowsTheFullGaugeAtOneHundred) {
-    for (auto [pct, k] : {std::pair{8, 1}, {9, 2}, {25, 4}, {33, 4}, {34, 5}, {99, 12}}) EXPECT_EQ(gauge::level(pct), k) << pct;
-    for (int pct = 0; pct <= 99; ++pct) EXPECT_EQ(gauge::level(pct), 12 * pct / 100 + 1) << pct;
-    EXPECT_EQ(gauge::level(100), 12);
-}
-
-TEST(Tip, RunsTheFigureIntoTheSentenceAfterABlank) {
-    EXPECT_EQ(gauge::tip(57), L"Larkspan - 57%の空きメモリ");
-    EXPECT_EQ(gauge::tip(0), L"Larkspan - 0%の空きメモリ");
+    for (auto [pct, k] : {std::pair{0, 1}, {8, 1}, {9, 2}, {25, 4}, {33, 4}, {34, 5}, {99, 12}, {100, 12}})
+        EXPECT_EQ(gauge::level(pct), k) << pct;
 }
 
 TEST(GaugeDrawing, DrawsTheFreePartOnlyFromFivePercent) {
@@ -77,20 +62,16 @@ TEST(GaugeDrawing, PaintsOverTheLastTickInTheFixedOrder) {
     EXPECT_EQ(c.commands, expected);
 }
 
-TEST(SliderAmount, IsSeventyEighthsOfTheTotalRoundedDown) {
+TEST(SliderAmount, IsSeventyEighthsOfTheTotalRoundedDownAndScaledByTheUnit) {
     EXPECT_EQ(sliderAmount(255, 55), 179);  // 179.8...
     EXPECT_EQ(sliderAmount(255, 5), 16);
-    EXPECT_EQ(sliderAmount(255, 0), 0);
     EXPECT_EQ(sliderAmount(0, 28), 0);
     EXPECT_EQ(sliderAmount(24576, 68), 21425);
-}
-
-TEST(WarningBytes, ScalesTheAmountByTheTotalsUnitWithoutOverflowOnLargeMachines) {
     EXPECT_EQ(warningBytes(255, 5, L"MB"), 16777216);
     EXPECT_EQ(warningBytes(255, 0, L"MB"), 0);
     EXPECT_EQ(warningBytes(1000, 5, L"KB"), 64 * 1024);
     EXPECT_EQ(warningBytes(1000, 5, L"Byte"), 64);
-    EXPECT_EQ(warningBytes(131072, 28, L"MB"), std::int64_t{47051} * 1048576);  // about 46 GiB
+    EXPECT_EQ(warningBytes(131072, 28, L"MB"), std::int64_t{47051} * 1048576);  // about 46 GiB: no overflow
 }
 
 }  // namespace

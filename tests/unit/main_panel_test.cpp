@@ -14,16 +14,6 @@ protected:
     void SetUp() override { memory.status = machine(255 * MiB, 128 * MiB); }
 };
 
-TEST_F(MainPanel, IsTheFixedWindowOtherWindowsFindByItsTitle) {
-    loadMainPanel();
-    FakeWindow& w = mainWindow();
-    EXPECT_EQ(w.title(), L"Larkspan    ");
-    EXPECT_EQ(ui.find(L"Larkspan    "), &w);
-    EXPECT_EQ(w.desc.style, WindowStyle::Main);
-    EXPECT_EQ(w.desc.client.w, 458);
-    EXPECT_EQ(w.desc.client.h, 245);
-}
-
 // Each shortcut shown beside a menu item is a key that runs that item.
 TEST_F(MainPanel, EveryShortcutShownIsAKeyThatRunsItsItem) {
     loadMainPanel();
@@ -45,16 +35,21 @@ TEST_F(MainPanel, EveryShortcutShownIsAKeyThatRunsItsItem) {
     EXPECT_EQ(shown, 6);
 }
 
-TEST_F(MainPanel, ShowsSixtyFourBitFiguresInFullOnALargeMachine) {
+TEST_F(MainPanel, ShowsAndTicksWithSixtyFourBitFiguresOnLargeMachines) {
     memory.status = machine(24 * GiB, 6 * GiB);
     memory.status.totalVirtual = 128ull * 1024 * GiB;
     Form1& f = loadMainPanel();
     EXPECT_EQ(text(F::idRAM0), L"24576");
     EXPECT_EQ(text(F::idRAM0 + 1), L"6144");
     EXPECT_EQ(text(F::idRAM0 + 2), L"134217728");
-    EXPECT_EQ(f.warnBytes, std::int64_t{1575} * 1048576);  // 24576 / 78 * 5 = 1575.3
     EXPECT_TRUE(canvas(F::idPicture2).has(Draw::txtRight(44, 17, L"24576MB", {255, 255, 0})));
-    EXPECT_EQ(program.MemStatus.totalPhys, 24 * GiB);
+    tick();
+    EXPECT_EQ(tray.shown->tip, L"Larkspan - 25%の空きメモリ");
+    EXPECT_EQ(f.warnBytes, std::int64_t{1575} * 1048576);  // 24576 / 78 * 5 = 1575.3
+    memory.status = machine(128 * GiB, 127 * GiB);
+    tick();
+    EXPECT_EQ(text(F::idRAM0), L"131072");
+    EXPECT_EQ(tray.shown->tip, L"Larkspan - 99%の空きメモリ");
 }
 
 TEST_F(MainPanel, RedrawsTheDetailsOncePerChangedNumberOnly) {

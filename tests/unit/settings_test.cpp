@@ -10,27 +10,15 @@ namespace {
 using namespace fake;
 using F = Form1;
 
-TEST(SettingsText, ReadsSixteenBitWholeNumbersRoundingHalvesToEven) {
-    EXPECT_EQ(settings::toInt16(L"55"), 55);
-    EXPECT_EQ(settings::toInt16(L"-1"), -1);
-    EXPECT_EQ(settings::toInt16(L"2.5"), 2);
-    EXPECT_EQ(settings::toInt16(L"3.5"), 4);
-    EXPECT_EQ(settings::toInt16(L"32767"), 32767);
-    EXPECT_EQ(settings::toInt16(L"-32768"), -32768);
-    EXPECT_EQ(settings::toInt16(L"32767.5"), std::nullopt);  // rounds out of range
-    EXPECT_EQ(settings::toInt16(L"32768"), std::nullopt);
-    EXPECT_EQ(settings::toInt16(L"abc"), std::nullopt);
-    EXPECT_EQ(settings::toInt16(L""), std::nullopt);
+TEST(SettingsText, ReadsWholeNumbersInRangeRoundingHalvesToEvenAndBooleansAsWordsOrNumbers) {
+    for (auto [text, value] : {std::pair{L"55", 55}, {L"-1", -1}, {L"2.5", 2}, {L"3.5", 4}, {L"32767", 32767}, {L"-32768", -32768}})
+        EXPECT_EQ(settings::toInt16(text), value) << value;
+    for (const wchar_t* bad : {L"32767.5", L"32768", L"abc", L""}) EXPECT_EQ(settings::toInt16(bad), std::nullopt);
     EXPECT_EQ(settings::toInt32(L"2147483647"), 2147483647);
     EXPECT_EQ(settings::toInt32(L"2147483648"), std::nullopt);
-}
 
-TEST(SettingsText, ReadsBooleansAsWordsInAnyCaseOrAsNumbers) {
-    EXPECT_EQ(settings::toBool(L"True"), true);
-    EXPECT_EQ(settings::toBool(L"fALSE"), false);
-    EXPECT_EQ(settings::toBool(L"0"), false);
-    EXPECT_EQ(settings::toBool(L"-1"), true);
-    EXPECT_EQ(settings::toBool(L"0.5"), true);
+    for (auto [text, value] : {std::pair{L"True", true}, {L"fALSE", false}, {L"0", false}, {L"-1", true}, {L"0.5", true}})
+        EXPECT_EQ(settings::toBool(text), value) << std::wstring(text).size();
     EXPECT_EQ(settings::toBool(L"yes"), std::nullopt);
     EXPECT_EQ(settings::toBool(L""), std::nullopt);
     EXPECT_EQ(settings::boolText(true), L"True");
@@ -100,28 +88,6 @@ TEST_F(Settings, TextThatIsNotANumberOfTheKeysTypeGivesTheKeysDefault) {
     EXPECT_EQ(f.keikoku, 0);
     EXPECT_EQ(program.ScheduleIndex, 0);
     EXPECT_TRUE(program.StandardCleanup);
-}
-
-TEST_F(Settings, FractionsRoundToTheEvenNeighbour) {
-    Form1& f = load({{L"Flag01", L"10.5"}, {L"Flag02", L"3.5"}, {L"Flag04", L"0.5"}});
-    EXPECT_EQ(h1(), 10);
-    EXPECT_EQ(h2(), 4);
-    EXPECT_EQ(f.keikoku, 0);
-}
-
-TEST_F(Settings, AnUnknownWindowStateIsForcedToNormalAndSavedSo) {
-    Form1& f = load({{L"Flag03", L"5"}});
-    EXPECT_EQ(f.start, 0);
-    exit();
-    EXPECT_EQ(settings.values[L"Flag03"], L"0");
-}
-
-TEST_F(Settings, SavingTwiceWritesTheSameSevenTextsTwice) {
-    Form1& f = load({{L"Flag01", L"30"}});
-    f.SaveS();
-    f.SaveS();
-    ASSERT_EQ(settings.writes.size(), 14u);
-    for (int i = 0; i < 7; ++i) EXPECT_EQ(settings.writes[i], settings.writes[i + 7]);
 }
 
 TEST_F(Settings, AKeyThatCannotBeWrittenKeepsItsValueAndTheOthersAreStillSaved) {

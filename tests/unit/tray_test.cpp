@@ -8,20 +8,16 @@ namespace {
 
 using namespace fake;
 
-TEST(MakeTrayData, FillsEveryFieldAndKeepsATipThatFits) {
+// A tip of 63 characters is kept; a longer one is cut to leave room for its terminator, never
+// half a character, and nothing after a terminator belongs to it.
+TEST(MakeTrayData, FillsEveryFieldAndCutsTheTipToSixtyThreeCharacters) {
     const std::wstring tip63(63, L'a');
-    TrayRecord r = MakeTrayData(0x40, 1, 7, 512, Picture::Emblem, tip63);
-    EXPECT_EQ(r, (TrayRecord{0x40, 1, 7, 512, Picture::Emblem, tip63}));
-}
-
-TEST(MakeTrayData, CutsALongerTipToLeaveRoomForItsTerminator) {
-    EXPECT_EQ(MakeTrayData(1, 1, 7, 512, Picture::None, std::wstring(64, L'b')).tip, std::wstring(63, L'b'));
-    EXPECT_EQ(MakeTrayData(1, 1, 7, 512, Picture::None, std::wstring(200, L'あ')).tip, std::wstring(63, L'あ'));
-    // Never half a character: a pair cut at the edge goes whole.
-    std::wstring pairs = std::wstring(62, L'c') + wchar_t(0xD83D) + wchar_t(0xDE00);  // UTF-16, as on Windows
-    EXPECT_EQ(MakeTrayData(1, 1, 7, 512, Picture::None, pairs).tip, std::wstring(62, L'c'));
-    // Text after a terminator is not part of the tip.
-    EXPECT_EQ(MakeTrayData(1, 1, 7, 512, Picture::None, std::wstring(L"ab\0cd", 5)).tip, L"ab");
+    EXPECT_EQ(MakeTrayData(0x40, 1, 7, 512, Picture::Emblem, tip63), (TrayRecord{0x40, 1, 7, 512, Picture::Emblem, tip63}));
+    const auto tip = [](std::wstring t) { return MakeTrayData(1, 1, 7, 512, Picture::None, t).tip; };
+    EXPECT_EQ(tip(std::wstring(64, L'b')), std::wstring(63, L'b'));
+    EXPECT_EQ(tip(std::wstring(200, L'あ')), std::wstring(63, L'あ'));
+    EXPECT_EQ(tip(std::wstring(62, L'c') + wchar_t(0xD83D) + wchar_t(0xDE00)), std::wstring(62, L'c'));  // UTF-16 pair
+    EXPECT_EQ(tip(std::wstring(L"ab\0cd", 5)), L"ab");
 }
 
 class Tray : public ProgramTest {
@@ -38,8 +34,8 @@ TEST_F(Tray, AddAndModifyDescribeTheTrayHostsIconAsItIsNow) {
     EXPECT_EQ(added.flags, 7u);
     EXPECT_EQ(added.callbackMessage, 512u);
     EXPECT_EQ(added.icon, Picture::Emblem);
-    EXPECT_EQ(trayHost().title(), L"だみい");
-    EXPECT_EQ(trayHost().desc.style, WindowStyle::Hidden);
+    EXPECT_EQ(tray.count(FakeTrayIcons::Add), 1);
+    EXPECT_FALSE(trayHost().timerRunning(Form2::idRetryTimer));  // a successful start retries nothing
 
     trayHost().setIcon(Picture::Cleanup);  // a new picture alone changes nothing in the tray
     EXPECT_EQ(tray.shown->icon, Picture::Emblem);
@@ -63,17 +59,6 @@ TEST_F(Tray, DeleteNeedsOnlyTheWindowAndTheId) {
     EXPECT_EQ(r.id, 1u);
     EXPECT_TRUE(r.tip.empty());
     EXPECT_FALSE(tray.shown);
-}
-
-TEST_F(Tray, ANewTaskbarGetsTheIconBackWithItsCurrentPictureAndTip) {
-    loadMainPanel();
-    tick();
-    const TrayRecord before = *tray.shown;
-    tray.shellRestarted();
-    trayHost().events().onShellRestart();
-    ASSERT_TRUE(tray.shown);
-    EXPECT_EQ(*tray.shown, before);
-    EXPECT_EQ(tray.last().op, FakeTrayIcons::Add);
 }
 
 TEST_F(Tray, ARestartNoticeWhileTheIconIsStillThereFallsBackToModify) {
@@ -117,13 +102,15 @@ TEST_F(Tray, AModifyTheShellRefusedIsSentAgain) {
     EXPECT_EQ(tray.shown->tip, L"Larkspan - 25%の空きメモリ");
 }
 
-TEST_F(Tray, AfterANewTaskbarOrADeleteTheIconIsSentWhole) {
+TEST_F(Tray, ANewTaskbarGetsTheIconBackWholeAndADeleteForgetsIt) {
     loadMainPanel();
     tick();
+    const TrayRecord before = *tray.shown;
     tray.shellRestarted();
     trayHost().events().onShellRestart();
     EXPECT_EQ(tray.last().op, FakeTrayIcons::Add);
     ASSERT_TRUE(tray.shown);
+    EXPECT_EQ(*tray.shown, before);  // its current picture and tip
 
     const int modifies = tray.count(FakeTrayIcons::Modify);
     tick();
@@ -164,12 +151,6 @@ TEST_F(Tray, TheRetryStopsOnceTheIconIsThereOrAfterItsLastAttempt) {
     int attempts = 0;
     while (never.trayHost().fire(Form2::idRetryTimer)) ++attempts;
     EXPECT_EQ(attempts, Form2::RetryAttempts);
-}
-
-TEST_F(Tray, ASuccessfulStartAddsOnceAndRetriesNothing) {
-    loadMainPanel();
-    EXPECT_EQ(tray.count(FakeTrayIcons::Add), 1);
-    EXPECT_FALSE(trayHost().timerRunning(Form2::idRetryTimer));
 }
 
 }  // namespace

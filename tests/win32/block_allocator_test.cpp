@@ -49,7 +49,8 @@ TEST(Win32BlockAllocator, BlockIsCommittedResidentAndZero) {
     EXPECT_EQ(query(block).State, static_cast<DWORD>(MEM_FREE));
 }
 
-TEST(Win32BlockAllocator, SmallAndEmptyRequestsGiveUsableBlocks) {
+// Small and empty requests give usable blocks, impossible ones nothing, and a cap limits every block.
+TEST(Win32BlockAllocator, RequestsOfEverySize) {
     Win32BlockAllocator blocks;
     for (std::size_t bytes : {std::size_t{0}, std::size_t{1}, std::size_t{4097}, 3 * MiB}) {
         void* block = blocks.claim(bytes);
@@ -58,20 +59,14 @@ TEST(Win32BlockAllocator, SmallAndEmptyRequestsGiveUsableBlocks) {
         blocks.release(block);
     }
     blocks.release(nullptr);  // does nothing
-}
-
-TEST(Win32BlockAllocator, ImpossibleRequestGivesNothing) {
-    Win32BlockAllocator blocks;
     EXPECT_EQ(blocks.claim(std::size_t{1} << 60), nullptr);  // beyond the address space
     EXPECT_EQ(blocks.claim(SIZE_MAX), nullptr);
-}
 
-TEST(Win32BlockAllocator, CapLimitsEveryBlock) {
-    Win32BlockAllocator blocks(2 * MiB);
-    void* block = blocks.claim(std::size_t{1} << 40);  // 1 TiB asked, 2 MiB given
+    Win32BlockAllocator capped(2 * MiB);
+    void* block = capped.claim(std::size_t{1} << 40);  // 1 TiB asked, 2 MiB given
     ASSERT_NE(block, nullptr);
     EXPECT_EQ(query(block).RegionSize, 2 * MiB);
-    blocks.release(block);
+    capped.release(block);
 }
 
 TEST(Win32BlockAllocator, CapFromEnvironment) {

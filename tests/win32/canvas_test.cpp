@@ -16,12 +16,7 @@ protected:
         return *surface_;
     }
     Rgb at(int x, int y) const { return pixel(surface_->imageDc(), x, y); }
-    int count(Rgb colour, RECT area) const {
-        int n = 0;
-        for (int y = area.top; y < area.bottom; ++y)
-            for (int x = area.left; x < area.right; ++x) n += at(x, y) == colour;
-        return n;
-    }
+    int count(Rgb colour, RECT area) const { return countIn(surface_->imageDc(), colour, area); }
 
     FontCache fonts_;
     PictureCache pictures_;
@@ -130,7 +125,6 @@ TEST_F(CanvasTest, BackgroundPictureIsDrawnAtTheOrigin) {
     Surface& s = surface({255, 121}, {}, Picture::GaugeBack);
     HBITMAP bitmap = pictures_.bitmap(Picture::GaugeBack);
     ASSERT_NE(bitmap, nullptr);
-    EXPECT_EQ(pictures_.bitmapSize(Picture::GaugeBack).w, 261);
     HDC dc = ::CreateCompatibleDC(nullptr);
     HGDIOBJ old = ::SelectObject(dc, bitmap);
     for (POINT p : {POINT{0, 0}, POINT{100, 60}, POINT{254, 120}}) EXPECT_EQ(at(p.x, p.y), pixel(dc, p.x, p.y));
@@ -175,53 +169,41 @@ class PaintTest : public UiTest {
 protected:
     void SetUp() override {
         if (primaryScale().dpi != DesignDpi) GTEST_SKIP() << "the display is not at 96 DPI";
-        HDC screen = ::GetDC(nullptr);
-        dc_ = ::CreateCompatibleDC(screen);
-        bitmap_ = ::CreateCompatibleBitmap(screen, 500, 300);
-        ::ReleaseDC(nullptr, screen);
-        old_ = ::SelectObject(dc_, bitmap_);
-    }
-    void TearDown() override {
-        if (!dc_) return;
-        ::SelectObject(dc_, old_);
-        ::DeleteObject(bitmap_);
-        ::DeleteDC(dc_);
     }
     void print(HWND hwnd) {
         RECT all{0, 0, 500, 300};
-        ::FillRect(dc_, &all, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
-        ::SendMessageW(hwnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc_), PRF_CLIENT);
+        ::FillRect(out_.dc, &all, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
+        out_.print(hwnd);
     }
-    int count(Rgb colour, RECT area) const {
-        int n = 0;
-        for (int y = area.top; y < area.bottom; ++y)
-            for (int x = area.left; x < area.right; ++x) n += pixel(dc_, x, y) == colour;
-        return n;
-    }
-    HDC dc_ = nullptr;
-    HBITMAP bitmap_ = nullptr;
-    HGDIOBJ old_ = nullptr;
+    Rgb at(int x, int y) const { return pixel(out_.dc, x, y); }
+    int count(Rgb colour, RECT area) const { return countIn(out_.dc, colour, area); }
+    MemoryDc out_{500, 300};
 };
 
-WindowSpec plainWindow() {
-    WindowSpec s;
-    s.title = L"paint";
-    s.client = {458, 245};
-    return s;
-}
+WindowSpec plainWindow() { return plainSpec(WindowStyle::Main, {458, 245}, L"paint"); }
 
 TEST_F(PaintTest, PictureBoxAndWindowPaintFromTheirCanvases) {
     auto w = make(plainWindow());
     PictureBox& box = w->addPicture(desc(1, Kind::Picture, {0, 122, 255, 105}));
     box.canvas().frameRect(45, 15, 245, 95, Green);
     print(child(*w, 1));
-    EXPECT_EQ(pixel(dc_, 45, 15), Green);
-    EXPECT_EQ(pixel(dc_, 245, 95), Green);
+    EXPECT_EQ(at(45, 15), Green);
+    EXPECT_EQ(at(245, 95), Green);
 
+    // A transparent label on the window shows the strip beneath it.
     w->canvas().frameRect(0, 230, 457, 244, Blue);
+    w->canvas().fillRect(1, 231, 456, 243, Green);
+    ControlSpec status = desc(4, Kind::Label, {4, 232, 449, 17}, L"システムメモリ監視中");
+    status.transparent = true;
+    status.textColour = Red;
+    status.defaultTextColour = false;
+    w->add(status);
     print(hwndOf(*w));
-    EXPECT_EQ(pixel(dc_, 0, 230), Blue);
-    EXPECT_EQ(pixel(dc_, 457, 244), Blue);
+    EXPECT_EQ(at(0, 230), Blue);
+    EXPECT_EQ(at(457, 244), Blue);
+    print(child(*w, 4));
+    EXPECT_GT(count(Red, {0, 0, 449, 17}), 20);
+    EXPECT_EQ(at(440, 5), Green);
 }
 
 TEST_F(PaintTest, TransparentLabelShowsTheLabelBeneathAsItsShadow) {
@@ -245,19 +227,6 @@ TEST_F(PaintTest, TransparentLabelShowsTheLabelBeneathAsItsShadow) {
     EXPECT_EQ(count({0, 0, 0}, {0, 0, 438, 17}), 0);     // and nothing is left unpainted
 }
 
-TEST_F(PaintTest, TransparentStatusLabelShowsTheStripOnTheWindow) {
-    auto w = make(plainWindow());
-    w->canvas().fillRect(0, 230, 457, 244, Green);
-    ControlSpec status = desc(4, Kind::Label, {4, 232, 449, 17}, L"システムメモリ監視中");
-    status.transparent = true;
-    status.textColour = Blue;
-    status.defaultTextColour = false;
-    w->add(status);
-    print(child(*w, 4));
-    EXPECT_GT(count(Blue, {0, 0, 449, 17}), 20);
-    EXPECT_EQ(pixel(dc_, 440, 5), Green);
-}
-
 TEST_F(PaintTest, TransparentLabelShowsThePictureBeneathIt) {
     auto w = make(plainWindow());
     w->add([] {
@@ -273,7 +242,7 @@ TEST_F(PaintTest, TransparentLabelShowsThePictureBeneathIt) {
     HDC source = ::CreateCompatibleDC(nullptr);
     HGDIOBJ old = ::SelectObject(source, pictures.bitmap(Picture::Splash));
     for (POINT p : {POINT{100, 2}, POINT{200, 10}, POINT{232, 12}})
-        EXPECT_EQ(pixel(dc_, p.x, p.y), pixel(source, p.x + 72 + 8, p.y + 112 + 48)) << p.x << "," << p.y;
+        EXPECT_EQ(at(p.x, p.y), pixel(source, p.x + 72 + 8, p.y + 112 + 48)) << p.x << "," << p.y;
     ::SelectObject(source, old);
     ::DeleteDC(source);
 }

@@ -58,6 +58,39 @@ protected:
     Recorder events;
 };
 
+// A window of the given style and client size, with no menu.
+inline WindowSpec plainSpec(WindowStyle style, Size client, std::wstring title = L"") {
+    WindowSpec s;
+    s.title = std::move(title);
+    s.style = style;
+    s.client = client;
+    return s;
+}
+
+// A screen-compatible bitmap selected into a memory DC, to print windows into and read back.
+struct MemoryDc {
+    MemoryDc(int w, int h) {
+        HDC screen = ::GetDC(nullptr);
+        dc = ::CreateCompatibleDC(screen);
+        bitmap = ::CreateCompatibleBitmap(screen, w, h);
+        ::ReleaseDC(nullptr, screen);
+        old = ::SelectObject(dc, bitmap);
+    }
+    ~MemoryDc() {
+        ::SelectObject(dc, old);
+        ::DeleteObject(bitmap);
+        ::DeleteDC(dc);
+    }
+    MemoryDc(const MemoryDc&) = delete;
+    MemoryDc& operator=(const MemoryDc&) = delete;
+    // Paints the client area of `hwnd` into the bitmap.
+    void print(HWND hwnd) const { ::SendMessageW(hwnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT); }
+
+    HDC dc = nullptr;
+    HBITMAP bitmap = nullptr;
+    HGDIOBJ old = nullptr;
+};
+
 inline ControlSpec desc(int id, Kind kind, Rect bounds, std::wstring caption = L"", int parent = 0) {
     ControlSpec s;
     s.id = id;
@@ -71,6 +104,14 @@ inline ControlSpec desc(int id, Kind kind, Rect bounds, std::wstring caption = L
 inline Rgb pixel(HDC dc, int x, int y) {
     COLORREF c = ::GetPixel(dc, x, y);
     return {GetRValue(c), GetGValue(c), GetBValue(c)};
+}
+
+// How many pixels of `area` in `dc` have this colour.
+inline int countIn(HDC dc, Rgb colour, RECT area) {
+    int n = 0;
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x) n += pixel(dc, x, y) == colour;
+    return n;
 }
 
 }  // namespace lark::win32::test

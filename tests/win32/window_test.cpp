@@ -101,35 +101,29 @@ TEST_F(WindowTest, EveryControlCarriesItsCaptionHiddenOnesIncluded) {
     EXPECT_EQ(::GetParent(child(*w, 3)), child(*w, 2));
     EXPECT_EQ(::GetParent(child(*w, 2)), child(*w, 1));
 
-    status.setText(L"クリーンアップにより 2.8MBのシステムメモリ確保に成功しました。");
-    EXPECT_EQ(windowText(child(*w, 4)), L"クリーンアップにより 2.8MBのシステムメモリ確保に成功しました。");
-    EXPECT_EQ(status.text(), L"クリーンアップにより 2.8MBのシステムメモリ確保に成功しました。");
+    const std::wstring result = L"クリーンアップにより 2.8MBのシステムメモリ確保に成功しました。";
+    status.setText(result);
+    EXPECT_EQ(windowText(child(*w, 4)), result);
+    EXPECT_EQ(status.text(), result);
 }
 
-TEST_F(WindowTest, ControlsSitAtTheirDesignBoundsWithinTheirContainer) {
+TEST_F(WindowTest, ControlsSitAtTheirDesignBoundsAndLaterOnesLieOverEarlierOnes) {
     auto w = make(mainSpec());
     w->addPicture(desc(1, Kind::Picture, {0, 0, 457, 227}));
     Control& image = w->add(desc(2, Kind::Image, {-8, -8, 273, 126}, L"", 1));
-    RECT r;
-    ::GetWindowRect(child(*w, 2), &r);
-    ::MapWindowPoints(nullptr, child(*w, 1), reinterpret_cast<POINT*>(&r), 2);
-    EXPECT_EQ(r.left, -8);
-    EXPECT_EQ(r.top, -8);
-    EXPECT_EQ(r.right - r.left, 273);
-    EXPECT_EQ(r.bottom - r.top, 126);
+    w->addPicture(desc(3, Kind::Picture, {0, 280, 457, 227}));
+    auto bounds = [&](int id) {
+        RECT r;
+        ::GetWindowRect(child(*w, id), &r);
+        ::MapWindowPoints(nullptr, ::GetParent(child(*w, id)), reinterpret_cast<POINT*>(&r), 2);
+        return Rect{r.left, r.top, r.right - r.left, r.bottom - r.top};
+    };
+    EXPECT_EQ(bounds(2), (Rect{-8, -8, 273, 126}));  // within its container
     image.move(0, 280);
-    ::GetWindowRect(child(*w, 2), &r);
-    ::MapWindowPoints(nullptr, child(*w, 1), reinterpret_cast<POINT*>(&r), 2);
-    EXPECT_EQ(r.top, 280);
-}
-
-TEST_F(WindowTest, LaterControlsLieOverEarlierOnes) {
-    auto w = make(mainSpec());
-    w->addPicture(desc(1, Kind::Picture, {0, 0, 457, 227}));
-    w->addPicture(desc(2, Kind::Picture, {0, 280, 457, 227}));
+    EXPECT_EQ(bounds(2).y, 280);
     // Higher in the z-order comes first among the siblings.
-    EXPECT_EQ(::GetWindow(hwndOf(*w), GW_CHILD), child(*w, 2));
-    EXPECT_EQ(::GetWindow(child(*w, 2), GW_HWNDNEXT), child(*w, 1));
+    EXPECT_EQ(::GetWindow(hwndOf(*w), GW_CHILD), child(*w, 3));
+    EXPECT_EQ(::GetWindow(child(*w, 3), GW_HWNDNEXT), child(*w, 1));
 }
 
 TEST_F(WindowTest, ScrollBarReportsEveryChangeOnceAndClampsToItsRange) {
@@ -157,22 +151,16 @@ TEST_F(WindowTest, ScrollBarReportsEveryChangeOnceAndClampsToItsRange) {
         ::SendMessageW(container, WM_HSCROLL, MAKEWPARAM(code, thumb), reinterpret_cast<LPARAM>(h));
     };
     events.scrolls.clear();
-    scroll(SB_PAGELEFT);
-    EXPECT_EQ(bar.value(), 62);
-    scroll(SB_LINELEFT);
-    EXPECT_EQ(bar.value(), 61);
-    scroll(SB_THUMBTRACK, 30);
-    EXPECT_EQ(bar.value(), 30);
-    scroll(SB_THUMBPOSITION, 30);  // the end of the drag: same value, no event
-    scroll(SB_ENDSCROLL);
-    scroll(SB_LEFT);
-    EXPECT_EQ(bar.value(), 0);
-    scroll(SB_LINELEFT);  // already at the minimum
-    scroll(SB_PAGERIGHT);
-    EXPECT_EQ(bar.value(), 6);
-    scroll(SB_RIGHT);
-    EXPECT_EQ(bar.value(), 68);
-    scroll(SB_PAGERIGHT);
+    // Each code with its thumb position and the value after it. The end of a drag, the end of
+    // scrolling and moves past either end change nothing and report nothing.
+    const int steps[][3] = {{SB_PAGELEFT, 0, 62}, {SB_LINELEFT, 0, 61},  {SB_THUMBTRACK, 30, 30},
+                            {SB_THUMBPOSITION, 30, 30}, {SB_ENDSCROLL, 0, 30}, {SB_LEFT, 0, 0},
+                            {SB_LINELEFT, 0, 0},  {SB_PAGERIGHT, 0, 6}, {SB_RIGHT, 0, 68},
+                            {SB_PAGERIGHT, 0, 68}};
+    for (const auto& step : steps) {
+        scroll(step[0], step[1]);
+        EXPECT_EQ(bar.value(), step[2]) << step[0];
+    }
     EXPECT_EQ(events.scrolls.size(), 6u);
     EXPECT_EQ(::GetScrollPos(h, SB_CTL), 68);
 }
@@ -189,19 +177,11 @@ TEST_F(WindowTest, FocusedScrollBarFollowsTheKeyboard) {
         ::SendMessageW(h, WM_KEYDOWN, vk, 1);
         ::SendMessageW(h, WM_KEYUP, vk, 1);
     };
-    press(VK_RIGHT);
-    EXPECT_EQ(bar.value(), 6);
-    press(VK_LEFT);
-    press(VK_LEFT);
-    EXPECT_EQ(bar.value(), 4);
-    press(VK_NEXT);
-    EXPECT_EQ(bar.value(), 8);
-    press(VK_PRIOR);
-    EXPECT_EQ(bar.value(), 4);
-    press(VK_END);
-    EXPECT_EQ(bar.value(), 28);
-    press(VK_HOME);
-    EXPECT_EQ(bar.value(), 0);
+    for (auto [vk, value] : {std::pair<WPARAM, int>{VK_RIGHT, 6}, {VK_LEFT, 5}, {VK_LEFT, 4}, {VK_NEXT, 8},
+                             {VK_PRIOR, 4}, {VK_END, 28}, {VK_HOME, 0}}) {
+        press(vk);
+        EXPECT_EQ(bar.value(), value) << vk;
+    }
     EXPECT_EQ(events.scrolls.size(), 7u);
 }
 
@@ -282,7 +262,7 @@ TEST_F(WindowTest, ComboListSelectsOnlyEntriesItHas) {
     EXPECT_FALSE(::IsWindowEnabled(child(*w, 40)));
 }
 
-TEST_F(WindowTest, EnterRunsTheDefaultButtonUnlessAnotherButtonHasTheFocus) {
+TEST_F(WindowTest, EnterRunsTheDefaultButtonUnlessAnotherHasTheFocusAndEscapeOnlyACancelButton) {
     auto w = make(mainSpec());
     w->addPicture(desc(1, Kind::Picture, {0, 0, 457, 227}));
     ControlSpec s = desc(10, Kind::ScrollBar, {264, 140, 185, 17}, L"", 1);
@@ -299,24 +279,18 @@ TEST_F(WindowTest, EnterRunsTheDefaultButtonUnlessAnotherButtonHasTheFocus) {
     key(child(*w, 11), VK_RETURN);
     EXPECT_EQ(events.commands, (std::vector<int>{12, 11}));
 
-    ::EnableWindow(child(*w, 1), FALSE);  // the container is disabled: nothing runs
-    ::SetFocus(hwndOf(*w));
-    key(hwndOf(*w), VK_RETURN);
+    key(hwndOf(*w), VK_ESCAPE);  // no cancel button: Escape does nothing
     EXPECT_EQ(events.commands.size(), 2u);
-}
-
-TEST_F(WindowTest, EscapeRunsTheCancelButtonOnly) {
-    auto w = make(mainSpec());
-    w->add(desc(1, Kind::DefaultButton, {10, 10, 80, 25}, L"OK"));
-    w->show(ShowState::Normal);
-    key(hwndOf(*w), VK_ESCAPE);
-    EXPECT_TRUE(events.commands.empty());
-
-    ControlSpec cancel = desc(2, Kind::Button, {100, 10, 80, 25}, L"キャンセル");
+    ControlSpec cancel = desc(13, Kind::Button, {100, 10, 80, 25}, L"キャンセル");
     cancel.cancel = true;
     w->add(cancel);
     key(hwndOf(*w), VK_ESCAPE);
-    EXPECT_EQ(events.commands, std::vector<int>{2});
+    EXPECT_EQ(events.commands, (std::vector<int>{12, 11, 13}));
+
+    ::EnableWindow(child(*w, 1), FALSE);  // the container is disabled: nothing runs
+    ::SetFocus(hwndOf(*w));
+    key(hwndOf(*w), VK_RETURN);
+    EXPECT_EQ(events.commands.size(), 3u);
 }
 
 TEST_F(WindowTest, TabWalksTheControlsInCreationOrderAcrossContainers) {
@@ -362,11 +336,7 @@ TEST_F(WindowTest, TimersTickUntilStopped) {
 }
 
 TEST_F(WindowTest, HiddenWindowTakesTrayCallbacksAndTaskbarRestarts) {
-    WindowSpec s;
-    s.title = L"だみい";
-    s.style = WindowStyle::Hidden;
-    s.client = {100, 50};
-    auto host = make(s);
+    auto host = make(plainSpec(WindowStyle::Hidden, {100, 50}, L"だみい"));
     EXPECT_FALSE(host->visible());
     EXPECT_NE(::GetAncestor(hwndOf(*host), GA_PARENT), HWND_MESSAGE);  // a real top-level window
     ::SendMessageW(hwndOf(*host), WM_MOUSEMOVE, 0, WM_RBUTTONDOWN);
@@ -439,11 +409,7 @@ TEST_F(WindowTest, ModalDialogDisablesItsOwnerUntilClosed) {
     auto main = make(mainSpec());
     main->show(ShowState::Normal);
     main->bringForward();
-    WindowSpec s;
-    s.title = L"Larkspan オプション";
-    s.style = WindowStyle::Dialog;
-    s.client = {401, 182};
-    auto dialog = make(s);
+    auto dialog = make(plainSpec(WindowStyle::Dialog, {401, 182}, L"Larkspan オプション"));
     EXPECT_EQ(::GetWindow(hwndOf(*dialog), GW_OWNER), hwndOf(*main));
 
     bool ownerDisabled = false;
@@ -462,10 +428,7 @@ TEST_F(WindowTest, ModalDialogMayBeDestroyedFromItsOwnHandler) {
     auto main = make(mainSpec());
     main->show(ShowState::Normal);
     main->bringForward();
-    WindowSpec s;
-    s.style = WindowStyle::Dialog;
-    s.client = {200, 100};
-    auto dialog = make(s);
+    auto dialog = make(plainSpec(WindowStyle::Dialog, {200, 100}));
     Window* raw = dialog.get();
     events.whenTimer = [&](int) { dialog.reset(); };  // the owner unloads the window object itself
     raw->startTimer(1, 10);
@@ -475,10 +438,7 @@ TEST_F(WindowTest, ModalDialogMayBeDestroyedFromItsOwnHandler) {
 }
 
 TEST_F(WindowTest, PopupMenuRunsTheChosenItem) {
-    WindowSpec s;
-    s.style = WindowStyle::Hidden;
-    s.client = {100, 50};
-    auto host = make(s);
+    auto host = make(plainSpec(WindowStyle::Hidden, {100, 50}));
     // The menu's own loop reads the keys already queued: down to the first item, then Enter.
     ::PostMessageW(hwndOf(*host), WM_KEYDOWN, VK_DOWN, 0);
     ::PostMessageW(hwndOf(*host), WM_KEYDOWN, VK_RETURN, 0);
@@ -507,28 +467,19 @@ TEST_F(WindowTest, DpiChangeRescalesWindowControlsAndCanvases) {
     EXPECT_EQ(events.dpiChanges, 1);
     RECT client, button;
     ::GetClientRect(hwndOf(*w), &client);
-    EXPECT_EQ(client.right, 687);  // 458 x 1.5
+    EXPECT_EQ(client.right, 687);   // 458 x 1.5
     EXPECT_EQ(client.bottom, 368);  // 245 x 1.5, rounded
     ::GetWindowRect(child(*w, 2), &button);
     ::MapWindowPoints(nullptr, hwndOf(*w), reinterpret_cast<POINT*>(&button), 2);
-    EXPECT_EQ(button.left, 30);
-    EXPECT_EQ(button.top, 90);
-    EXPECT_EQ(button.right - button.left, 90);
+    EXPECT_EQ((std::vector<LONG>{button.left, button.top, button.right - button.left}), (std::vector<LONG>{30, 90, 90}));
 
     // The kept background comes back at the new scale; the drawing layer does not.
-    HDC screen = ::GetDC(nullptr);
-    HDC dc = ::CreateCompatibleDC(screen);
-    HBITMAP bmp = ::CreateCompatibleBitmap(screen, 150, 75);
-    ::ReleaseDC(nullptr, screen);
-    HGDIOBJ old = ::SelectObject(dc, bmp);
-    ::SendMessageW(child(*w, 1), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
-    EXPECT_EQ(pixel(dc, 15, 15), (Rgb{255, 0, 0}));
-    EXPECT_EQ(pixel(dc, 29, 29), (Rgb{255, 0, 0}));
-    EXPECT_EQ(pixel(dc, 30, 30), (Rgb{0, 0, 0}));
-    EXPECT_EQ(pixel(dc, 50, 20), (Rgb{0, 0, 0}));
-    ::SelectObject(dc, old);
-    ::DeleteObject(bmp);
-    ::DeleteDC(dc);
+    MemoryDc out(150, 75);
+    out.print(child(*w, 1));
+    EXPECT_EQ(pixel(out.dc, 15, 15), (Rgb{255, 0, 0}));
+    EXPECT_EQ(pixel(out.dc, 29, 29), (Rgb{255, 0, 0}));
+    EXPECT_EQ(pixel(out.dc, 30, 30), (Rgb{0, 0, 0}));
+    EXPECT_EQ(pixel(out.dc, 50, 20), (Rgb{0, 0, 0}));
 }
 
 }  // namespace
