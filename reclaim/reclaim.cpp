@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "monitor/number_text.h"
+#include "monitor/size_text.h"
 
 namespace lark::reclaim {
 
@@ -15,11 +16,10 @@ namespace {
 // conversion to an integer defined.
 constexpr double LargestRequest = 0x1p62;
 
+// Bytes in the amount's unit; nothing for a text that is not one of the three units.
 std::optional<double> unitFactor(std::wstring_view unit) {
-    if (unit == L"Byte") return 1.0;
-    if (unit == L"KB") return 1024.0;
-    if (unit == L"MB") return 1048576.0;
-    return std::nullopt;
+    if (unit != UnitByte && unit != UnitKB && unit != UnitMB) return std::nullopt;
+    return static_cast<double>(unitBytes(unit));
 }
 
 // A positive gain in its unit: whole bytes, whole kilobytes, or megabytes with one decimal

@@ -13,7 +13,6 @@ Form2::~Form2() = default;
 
 void Form2::Form_Load() {
     window_ = program_.services.ui.createWindow(trayHostWindow(), *this);
-    window_->setIcon(Picture::Emblem);
 }
 
 // The shell may not be up yet when the program starts with Windows: try again until it takes the icon.
