@@ -2,56 +2,52 @@
 
 #include <cstdlib>
 
-#include "shell/form1.h"
-#include "shell/form4.h"
-#include "tray/form2.h"
+#include "shell/main_panel.h"
+#include "shell/splash.h"
+#include "tray/tray_host.h"
 
 namespace lark {
 
-Program::Program(const Services& s) : services(s), tray(*this) {}
+namespace {
+constexpr wchar_t StartingTip[] = L"Larkspan - 起動準備をしています";
+}
+
+Program::Program(const Services& services) : services_(services) {}
 Program::~Program() = default;
 
 bool Program::start() {
-    form4_ = std::make_unique<Form4>(*this);
-    if (form4_->Form_Load()) return true;
-    form4_.reset();  // another copy runs: nothing was shown
-    return false;
-}
-
-Form1& Program::form1() {
-    if (!form1_) {
-        form1_ = std::make_unique<Form1>(*this);
-        form1_->Form_Load();
-    }
-    return *form1_;
-}
-
-Form2& Program::form2() {
-    if (!form2_) {
-        form2_ = std::make_unique<Form2>(*this);
-        form2_->Form_Load();
-    }
-    return *form2_;
-}
-
-// Called from the splash's own timer: its window goes at once, the object once that event is over.
-void Program::unloadSplash() {
-    if (!form4_) return;
-    form4_->window().close();
-    unloadedSplash_ = std::move(form4_);
-}
-
-void Program::showMainPanel() { form1().ShowPanel(); }
-
-bool Program::SaveBeforeExit() {
-    if (form1_) form1_->SaveS();
+    if (!services_.instance.acquire()) return false;
+    settings_ = loadSettings(services_.settings);
+    splash_ = std::make_unique<SplashScreen>(services_.ui, [this] { splashTimeUp(); });
+    if (!settings_.showSplash) mainPanel().show();
+    splash_->open(settings_.showSplash);
     return true;
 }
 
+// The splash's window goes at once; the object stays until the end, as its timer event is still
+// running. The panel stays in the tray if it was shown already and minimised meanwhile.
+void Program::splashTimeUp() {
+    splash_->close();
+    mainPanel().show();
+}
+
+MainPanel& Program::mainPanel() {
+    if (!mainPanel_) {
+        trayHost_ = std::make_unique<TrayHost>(services_.ui, services_.tray, Picture::Emblem, StartingTip);
+        mainPanel_ = std::make_unique<MainPanel>(services_, settings_, trayHost_->icon(), [this] { exitProgram(); });
+        mainPanel_->load();
+    }
+    return *mainPanel_;
+}
+
+void Program::saveBeforeExit() {
+    if (mainPanel_) saveSettings(services_.settings, settings_);
+}
+
 void Program::exitProgram() {
-    SaveBeforeExit();
-    if (form2_) tray.TrayDelete();
-    services.ui.endProcess();
+    saveBeforeExit();
+    if (trayHost_) trayHost_->icon().remove();
+    services_.ui.endProcess();
     std::abort();  // endProcess does not return
 }
 

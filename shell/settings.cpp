@@ -6,10 +6,10 @@
 #include <utility>
 
 #include "monitor/number_text.h"
-#include "shell/form1.h"
-#include "shell/program.h"
 
-namespace lark::settings {
+namespace lark {
+
+namespace settings {
 
 namespace {
 template <class Int>
@@ -27,13 +27,6 @@ bool equalsIgnoringCase(std::wstring_view a, std::wstring_view b) {
         if (std::towlower(static_cast<wint_t>(a[i])) != std::towlower(static_cast<wint_t>(b[i]))) return false;
     return true;
 }
-
-template <class T, class Convert>
-T read(SettingsStore& store, std::wstring_view key, T fallback, Convert convert) {
-    auto text = store.read(key);
-    if (!text) return fallback;
-    return convert(*text).value_or(fallback);
-}
 }  // namespace
 
 std::optional<std::int16_t> toInt16(std::wstring_view text) { return toWhole<std::int16_t>(text); }
@@ -49,50 +42,55 @@ std::optional<bool> toBool(std::wstring_view text) {
     return std::nullopt;
 }
 
-std::wstring boolText(bool value) { return value ? L"True" : L"False"; }
-
-std::int16_t readInt16(SettingsStore& store, std::wstring_view key, std::int16_t fallback) {
-    return read(store, key, fallback, toInt16);
-}
-std::int32_t readInt32(SettingsStore& store, std::wstring_view key, std::int32_t fallback) {
-    return read(store, key, fallback, toInt32);
-}
-bool readBool(SettingsStore& store, std::wstring_view key, bool fallback) {
-    return read(store, key, fallback, toBool);
-}
-
-}  // namespace lark::settings
-
-namespace lark {
+}  // namespace settings
 
 namespace {
-int withinOr(int value, int low, int high, int fallback) { return value < low || value > high ? fallback : value; }
-}  // namespace
 
-void Form1::LoadS() {
-    using namespace settings;
-    SettingsStore& store = program_.services.settings;
-    HScroll2->setValue(withinOr(readInt16(store, L"Flag02", 5), 0, 28, 5));
-    HScroll1->setValue(withinOr(readInt16(store, L"Flag01", 55), 0, 68, 55));
-    start = readInt16(store, L"Flag03", 0);
-    keikoku = readInt16(store, L"Flag04", 0);
-    program_.ScheduleIndex = readInt32(store, L"Flag06", 0);
-    program_.StandardCleanup = readBool(store, L"Flag07", true);
+// The names the values are stored under.
+constexpr wchar_t AmountName[] = L"Flag01", WarningName[] = L"Flag02", StartupName[] = L"Flag03",
+                  ActionName[] = L"Flag04", SplashName[] = L"Flag05", ScheduleName[] = L"Flag06",
+                  CleanupName[] = L"Flag07";
+
+template <class T, class Convert>
+T read(SettingsStore& store, std::wstring_view name, T fallback, Convert convert) {
+    auto text = store.read(name);
+    if (!text) return fallback;
+    return convert(*text).value_or(fallback);
 }
 
-// Writes every key; a key that cannot be written keeps what it held and the others are still written.
-void Form1::SaveS() {
-    using settings::boolText;
+int sliderPosition(SettingsStore& store, std::wstring_view name, int last, int fallback) {
+    const int value = read<std::int16_t>(store, name, static_cast<std::int16_t>(fallback), settings::toInt16);
+    return value < 0 || value > last ? fallback : value;
+}
+
+std::wstring boolText(bool value) { return value ? L"True" : L"False"; }
+
+}  // namespace
+
+Settings loadSettings(SettingsStore& store) {
+    using namespace settings;
+    Settings s;
+    s.warningSteps = sliderPosition(store, WarningName, 28, s.warningSteps);
+    s.amountSteps = sliderPosition(store, AmountName, 68, s.amountSteps);
+    s.startupWindow = static_cast<StartupWindow>(read<std::int16_t>(store, StartupName, 0, toInt16));
+    s.lowMemoryAction = static_cast<LowMemoryAction>(read<std::int16_t>(store, ActionName, 0, toInt16));
+    s.showSplash = read(store, SplashName, true, toBool);
+    s.scheduleIndex = read<std::int32_t>(store, ScheduleName, 0, toInt32);
+    s.standardCleanup = read(store, CleanupName, true, toBool);
+    return s;
+}
+
+void saveSettings(SettingsStore& store, const Settings& s) {
     const std::array<std::pair<const wchar_t*, std::wstring>, 7> values{{
-        {L"Flag01", digits(HScroll1->value())},
-        {L"Flag02", digits(HScroll2->value())},
-        {L"Flag03", digits(start)},
-        {L"Flag04", digits(keikoku)},
-        {L"Flag05", boolText(program_.ShowLogo)},
-        {L"Flag06", digits(program_.ScheduleIndex)},
-        {L"Flag07", boolText(program_.StandardCleanup)},
+        {AmountName, digits(s.amountSteps)},
+        {WarningName, digits(s.warningSteps)},
+        {StartupName, digits(static_cast<int>(s.startupWindow))},
+        {ActionName, digits(static_cast<int>(s.lowMemoryAction))},
+        {SplashName, boolText(s.showSplash)},
+        {ScheduleName, digits(s.scheduleIndex)},
+        {CleanupName, boolText(s.standardCleanup)},
     }};
-    for (const auto& [key, text] : values) program_.services.settings.write(key, text);
+    for (const auto& [name, text] : values) store.write(name, text);
 }
 
 }  // namespace lark

@@ -1,4 +1,5 @@
-// Reading and writing the stored settings: every value is text under its key.
+// The seven stored settings: what they mean, and how they are read and written. Every value is text
+// under its own name ("Flag01" to "Flag07"), which stays as it is so that stored settings carry over.
 #pragma once
 
 #include <cstdint>
@@ -8,20 +9,43 @@
 
 #include "platform/settings_store.h"
 
-namespace lark::settings {
+namespace lark {
 
-// Reading a stored text as a key's type. Nothing when it cannot be read as that type (letters,
+// The main panel's window state when the program starts. Stored as its number; a number outside
+// these is read as it stands and treated as Normal when the panel loads.
+enum class StartupWindow : std::int16_t { Normal = 0, Minimised = 1, Maximised = 2 };
+
+// What the program does when free memory falls below the warning size. Stored as its number; any
+// other number does nothing, like Ignore.
+enum class LowMemoryAction : std::int16_t { SecureAtOnce = 0, Ask = 1, Ignore = 2 };
+
+struct Settings {
+    int amountSteps = 55;  // the amount slider, 0 to 68 steps of 1/78 of physical memory
+    int warningSteps = 5;  // the warning-size slider, 0 to 28 steps
+    StartupWindow startupWindow = StartupWindow::Normal;
+    LowMemoryAction lowMemoryAction = LowMemoryAction::SecureAtOnce;
+    bool showSplash = true;
+    std::int32_t scheduleIndex = 0;  // 0 none; 1 to 5: every 5, 10, 20, 30 or 60 minutes
+    bool standardCleanup = true;     // three passes; false: nine
+};
+
+// Every setting; a value that is missing or cannot be read as its type keeps its default, and a
+// slider position out of its range goes back to the default position.
+Settings loadSettings(SettingsStore& store);
+
+// Writes every setting. A value that cannot be written keeps what it held; the others are still
+// written.
+void saveSettings(SettingsStore& store, const Settings& settings);
+
+namespace settings {
+
+// Reading a stored text as a value's type. Nothing when it cannot be read as that type (letters,
 // empty text, out of the type's range); a fraction rounds to the nearest, halves to even.
 std::optional<std::int16_t> toInt16(std::wstring_view text);
 std::optional<std::int32_t> toInt32(std::wstring_view text);
 // "True"/"False" in any case, or a number: 0 false, any other true.
 std::optional<bool> toBool(std::wstring_view text);
 
-std::wstring boolText(bool value);  // "True" or "False"
+}  // namespace settings
 
-// A key's value, or `fallback` when the key is missing or unreadable.
-std::int16_t readInt16(SettingsStore& store, std::wstring_view key, std::int16_t fallback);
-std::int32_t readInt32(SettingsStore& store, std::wstring_view key, std::int32_t fallback);
-bool readBool(SettingsStore& store, std::wstring_view key, bool fallback);
-
-}  // namespace lark::settings
+}  // namespace lark

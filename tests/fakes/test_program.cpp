@@ -1,5 +1,9 @@
 #include "tests/fakes/test_program.h"
 
+#include <stdexcept>
+
+#include "shell/splash.h"
+
 namespace lark::fake {
 
 TestProgram::TestProgram(BlockAllocator* blocks)
@@ -11,12 +15,32 @@ TestProgram::TestProgram(BlockAllocator* blocks)
     messages.journal = &journal;
 }
 
-FakeWindow& TestProgram::mainWindow() { return dynamic_cast<FakeWindow&>(program.form1().window()); }
-FakeWindow& TestProgram::trayHost() { return dynamic_cast<FakeWindow&>(program.form2().window()); }
+FakeWindow& TestProgram::loadMainPanel() {
+    if (!program.start()) throw std::logic_error("the program did not start");
+    if (FakeWindow* s = splash()) s->fire(SplashScreen::Timer);
+    return mainWindow();
+}
 
-FakeWindow* TestProgram::splashWindow() {
-    Form4* s = program.splash();
-    return s ? dynamic_cast<FakeWindow*>(&s->window()) : nullptr;
+FakeWindow* TestProgram::window(std::wstring_view title) const {
+    for (FakeWindow* w : ui.windows())
+        if (!w->closed && w->desc.title == title) return w;
+    return nullptr;
+}
+
+FakeWindow& TestProgram::mainWindow() {
+    if (FakeWindow* w = window(MainPanelTitle)) return *w;
+    throw std::logic_error("the main panel is not loaded");
+}
+
+FakeWindow& TestProgram::trayHost() {
+    if (FakeWindow* w = window(TrayHostTitle)) return *w;
+    throw std::logic_error("the tray host is not loaded");
+}
+
+FakeWindow* TestProgram::splash() const {
+    for (FakeWindow* w : ui.windows())
+        if (!w->closed && w->desc.style == WindowStyle::Splash) return w;
+    return nullptr;
 }
 
 }  // namespace lark::fake

@@ -1,28 +1,29 @@
-// A Program over fakes, and the gtest fixture built on it.
+// A Program over fakes, and the gtest fixture built on it. Tests drive it as the platform would: by
+// timers, commands and scroll events of its windows, found by their titles.
 //
 //   class MyTest : public lark::fake::ProgramTest {};
 //   TEST_F(MyTest, Something) {
 //       memory.status = fake::machine(24 * GiB, 6 * GiB);
-//       Form1& f = loadMainPanel();          // the main panel's load, as start-up runs it
-//       tick();                              // one monitor tick
-//       EXPECT_EQ(text(Form1::idRAM0), L"24576");
-//       EXPECT_THROW(f.m04_Click(), ProcessEnded);
+//       loadMainPanel();                      // start-up, splash time over
+//       tick();                               // one monitor tick
+//       EXPECT_EQ(text(SizeRowNumber), L"24576");
 //   }
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 
-#include "shell/form1.h"
-#include "shell/form4.h"
+#include "shell/main_panel_layout.h"
 #include "shell/program.h"
 #include "tests/fakes/fake_services.h"
 #include "tests/fakes/fake_ui.h"
 #include "tests/fakes/journal.h"
-#include "tray/form2.h"
 
 namespace lark::fake {
+
+inline constexpr wchar_t TrayHostTitle[] = L"だみい";
 
 class TestProgram {
 public:
@@ -43,23 +44,19 @@ public:
     NoBlocks noBlocks;
     Program program;
 
-    bool start() { return program.start(); }  // the splash's load
-    Form1& loadMainPanel() { return program.form1(); }
-    Form1& form1() { return program.form1(); }
+    // Starts the program and lets the splash's time run out: the main panel is loaded and shown.
+    FakeWindow& loadMainPanel();
 
+    FakeWindow* window(std::wstring_view title) const;  // an open window with this title, or null
     FakeWindow& mainWindow();
     FakeWindow& trayHost();
-    FakeWindow* splashWindow();  // null once the splash is unloaded (or before start)
+    FakeWindow* splash() const;  // null once its time is over (or before start)
 
-    // Main panel controls.
-    ControlState& control(int id) { return mainWindow().control(id); }
     const std::wstring& text(int id) { return mainWindow().control(id).caption; }
     FakeCanvas& canvas(int pictureId) { return mainWindow().picture(pictureId).fake(); }
     FakeScrollBar& slider(int id) { return mainWindow().scrollBar(id); }
-
-    // Ticks of the main panel's timers (only while they run).
-    bool tick() { return mainWindow().fire(Form1::idTimer1); }
-    bool warningTick() { return mainWindow().fire(Form1::idTimer2); }
+    bool tick() { return mainWindow().fire(MonitorTimer); }
+    bool warningTick() { return mainWindow().fire(WarningTimer); }
 };
 
 class ProgramTest : public ::testing::Test, public TestProgram {};

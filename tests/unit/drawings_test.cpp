@@ -1,15 +1,10 @@
-// The main panel's static drawings and the details table, as drawing commands.
+// The history graph's scale.
 #include <gtest/gtest.h>
 
-#include "monitor/details.h"
 #include "shell/drawings.h"
-#include "tests/fakes/fake_ui.h"
 
 namespace lark {
 namespace {
-
-using fake::Draw;
-using fake::FakeCanvas;
 
 // Each label is right-aligned in six characters, rounded down, and keeps every digit of a large total.
 TEST(ChartScale, LabelsForSmallAndLargeTotals) {
@@ -22,67 +17,6 @@ TEST(ChartScale, LabelsForSmallAndLargeTotals) {
     EXPECT_EQ(chartScaleLabel(1000, L"KB", 2), L" 750KB");
     EXPECT_EQ(chartScaleLabel(255, L"MB", 2), L" 191MB");  // 191.25 rounded down
     EXPECT_EQ(chartScaleLabel(131072, L"MB", 1), L"131072MB");
-}
-
-TEST(ChartBackground, DrawsTitleScaleAndGridThenKeepsThemAsTheBackground) {
-    FakeCanvas c;
-    drawChartBackground(c, 512, L"MB");
-    const Rgb yellow{255, 255, 0}, navy{0, 0, 128};
-    std::vector<Draw> expected = {Draw::txt(100, 1, L"メモリ空き容量", {0, 255, 255}),
-                                  Draw::txtRight(44, 17, L" 512MB", yellow), Draw::txtRight(44, 34, L" 384MB", yellow),
-                                  Draw::txtRight(44, 51, L" 256MB", yellow), Draw::txtRight(44, 68, L" 128MB", yellow),
-                                  Draw::txtRight(44, 85, L"   0MB", yellow)};
-    for (int y = 15; y <= 95; y += 8) expected.push_back(Draw::ln(45, y, 245, y, navy));
-    expected.push_back(Draw::ln(45, 55, 245, 55, {0, 0, 255}));
-    expected.push_back(Draw::frame(45, 15, 245, 95, {0, 255, 0}));
-    expected.push_back(Draw::keep());
-    expected.push_back(Draw::clear());
-    EXPECT_EQ(c.commands, expected);
-    EXPECT_EQ(c.background.size(), expected.size() - 2);  // all of it survives a later clear
-    EXPECT_TRUE(c.sinceClear().empty());
-}
-
-TEST(GaugeLegend, DrawsCaptionsBarAreaAndSwatchesInTheBoxColour) {
-    FakeCanvas c;
-    drawGaugeLegend(c);
-    const Rgb cyan{0, 255, 255}, used{200, 80, 80};
-    const std::vector<Draw> expected = {
-        Draw::txt(70, 5, L"物理メモリ 詳細", cyan), Draw::txt(120, 70, L"使用物理メモリ", cyan),
-        Draw::txt(120, 90, L"空き物理メモリ", cyan), Draw::fill(10, 30, 240, 60, used),
-        Draw::frame(10, 30, 240, 60, {255, 0, 0}),  Draw::fill(90, 70, 115, 84, used),
-        Draw::fill(90, 90, 115, 104, {80, 80, 200}),
-    };
-    EXPECT_EQ(c.commands, expected);
-}
-
-TEST(StatusStrip, FramesTheStripInShadowAndLightsItsLowerRightEdges) {
-    FakeCanvas c;
-    const Rgb shadow{1, 2, 3}, light{4, 5, 6};
-    drawStatusStrip(c, shadow, light);
-    const std::vector<Draw> expected = {Draw::frame(0, 230, 457, 244, shadow), Draw::ln(457, 230, 457, 244, light),
-                                        Draw::ln(0, 244, 458, 244, light)};
-    EXPECT_EQ(c.commands, expected);
-}
-
-TEST(DetailsTable, ClearsThenDrawsHeadingCaptionsNumbersAndUnits) {
-    FakeCanvas c;
-    drawDetails(c, {L"255", L"1", L"24105", L"131072", L"0"}, {L"MB", L"KB", L"MB", L"MB", L"Byte"});
-    ASSERT_EQ(c.commands.size(), 17u);
-    EXPECT_EQ(c.commands[0], Draw::clear());
-    const Rgb blue{0, 0, 255};
-    EXPECT_EQ(c.commands[1], Draw::txt(20, 2, L"- システムメモリ詳細 -", blue));
-    EXPECT_EQ(c.commands[2], Draw::txt(5, 20, L"全物理メモリ", blue));
-    EXPECT_EQ(c.commands[6], Draw::txt(5, 100, L"ﾍﾟｰｼﾞﾝｸﾞﾌｧｲﾙ残量", blue));
-    EXPECT_EQ(c.commands[7], Draw::txtRight(158, 20, L"  255", blue));
-    EXPECT_EQ(c.commands[8], Draw::txtRight(158, 40, L"    1", blue));
-    EXPECT_EQ(c.commands[9], Draw::txtRight(158, 60, L"24105", blue));  // fills the field: still transparent
-    // Longer than the field: the same right edge, on its own background over the caption's end.
-    Draw wide = Draw::txtRight(158, 80, L"131072", blue);
-    wide.opaque = true;
-    EXPECT_EQ(c.commands[10], wide);
-    EXPECT_EQ(c.commands[11], Draw::txtRight(158, 100, L"    0", blue));
-    EXPECT_EQ(c.commands[13], Draw::txt(160, 40, L"KB", blue));
-    EXPECT_EQ(c.commands[16], Draw::txt(160, 100, L"Byte", blue));
 }
 
 }  // namespace

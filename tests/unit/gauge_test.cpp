@@ -44,24 +44,6 @@ TEST(GaugeDrawing, DrawsTheFreePartOnlyFromFivePercent) {
     EXPECT_TRUE(five.has(Draw::fill(240, 30, 238, 60, {80, 80, 200})));
 }
 
-TEST(GaugeDrawing, PaintsOverTheLastTickInTheFixedOrder) {
-    fake::FakeCanvas c;
-    gauge::draw(c, 57);
-    const Rgb used{200, 80, 80}, freeC{80, 80, 200};
-    const std::vector<Draw> expected = {
-        Draw::txt(70, 5, L"物理メモリ 詳細", {0, 255, 255}),
-        Draw::txt(120, 70, L"使用物理メモリ", {255, 255, 0}),
-        Draw::txt(120, 90, L"空き物理メモリ", {255, 255, 0}),
-        Draw::fill(10, 30, 240, 60, used),
-        Draw::fill(240, 30, 113, 60, freeC),  // 10 + 2.4 * 43 = 113.2
-        Draw::frame(10, 30, 240, 60, {255, 0, 0}),
-        Draw::fill(90, 70, 115, 84, used),
-        Draw::fill(90, 90, 115, 104, freeC),
-        Draw::txt(15, 38, L" 57%の空きメモリが存在します", {255, 255, 255}),
-    };
-    EXPECT_EQ(c.commands, expected);
-}
-
 TEST(SliderAmount, IsSeventyEighthsOfTheTotalRoundedDownAndScaledByTheUnit) {
     EXPECT_EQ(sliderAmount(255, 55), 179);  // 179.8...
     EXPECT_EQ(sliderAmount(255, 5), 16);

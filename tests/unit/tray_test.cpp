@@ -1,156 +1,80 @@
-// The tray record and its three operations, and how the tray host keeps the icon in the tray.
+// The tray icon: the record the shell gets, what is sent and what is spared, and getting the icon back
+// after the shell was not ready or restarted.
 #include <gtest/gtest.h>
 
 #include "tests/fakes/test_program.h"
+#include "tray/tray_host.h"
 
 namespace lark {
 namespace {
 
-using namespace fake;
+using Op = fake::FakeTrayIcons::Op;
 
-// A tip of 63 characters is kept; a longer one is cut to leave room for its terminator, never
-// half a character, and nothing after a terminator belongs to it.
-TEST(MakeTrayData, FillsEveryFieldAndCutsTheTipToSixtyThreeCharacters) {
-    const std::wstring tip63(63, L'a');
-    EXPECT_EQ(MakeTrayData(0x40, 1, 7, 512, Picture::Emblem, tip63), (TrayRecord{0x40, 1, 7, 512, Picture::Emblem, tip63}));
-    const auto tip = [](std::wstring t) { return MakeTrayData(1, 1, 7, 512, Picture::None, t).tip; };
-    EXPECT_EQ(tip(std::wstring(64, L'b')), std::wstring(63, L'b'));
-    EXPECT_EQ(tip(std::wstring(200, L'あ')), std::wstring(63, L'あ'));
-    EXPECT_EQ(tip(std::wstring(62, L'c') + wchar_t(0xD83D) + wchar_t(0xDE00)), std::wstring(62, L'c'));  // UTF-16 pair
-    EXPECT_EQ(tip(std::wstring(L"ab\0cd", 5)), L"ab");
+TEST(TrayRecord, FillsEveryFieldAndCutsTheTipToSixtyThreeCharacters) {
+    const TrayRecord r = makeTrayRecord(0x1234, 1, 7, 512, Picture::Emblem, L"tip");
+    EXPECT_EQ(r, (TrayRecord{0x1234, 1, 7, 512, Picture::Emblem, L"tip"}));
+    const std::wstring sixtyThree(63, L'あ');
+    EXPECT_EQ(makeTrayRecord(0, 1, 0, 0, Picture::None, sixtyThree).tip, sixtyThree);
+    EXPECT_EQ(makeTrayRecord(0, 1, 0, 0, Picture::None, sixtyThree + L"x").tip, sixtyThree);
+    // A pair of surrogates is never cut in two.
+    const std::wstring pairAtTheEnd = std::wstring(62, L'a') + L"\xD83D\xDE00";
+    EXPECT_EQ(makeTrayRecord(0, 1, 0, 0, Picture::None, pairAtTheEnd).tip, std::wstring(62, L'a'));
+    EXPECT_EQ(makeTrayRecord(0, 1, 0, 0, Picture::None, std::wstring(L"ab\0cd", 5)).tip, L"ab");
 }
 
-class Tray : public ProgramTest {
-protected:
-    void SetUp() override { memory.status = machine(255 * MiB, 128 * MiB); }
-};
+class Tray : public fake::ProgramTest {};
 
-TEST_F(Tray, AddAndModifyDescribeTheTrayHostsIconAsItIsNow) {
-    loadMainPanel();
-    const TrayRecord& added = tray.calls.at(0).record;
-    EXPECT_EQ(tray.calls[0].op, FakeTrayIcons::Add);
-    EXPECT_EQ(added.window, trayHost().handle());
-    EXPECT_EQ(added.id, 1u);
-    EXPECT_EQ(added.flags, 7u);
-    EXPECT_EQ(added.callbackMessage, 512u);
-    EXPECT_EQ(added.icon, Picture::Emblem);
-    EXPECT_EQ(tray.count(FakeTrayIcons::Add), 1);
-    EXPECT_FALSE(trayHost().timerRunning(Form2::idRetryTimer));  // a successful start retries nothing
-
-    trayHost().setIcon(Picture::Cleanup);  // a new picture alone changes nothing in the tray
-    EXPECT_EQ(tray.shown->icon, Picture::Emblem);
-    EXPECT_TRUE(program.tray.TrayModify(L"Larkspan - メモリ クリーンアップ中"));
-    EXPECT_EQ(tray.shown->icon, Picture::Cleanup);
-    EXPECT_EQ(tray.shown->tip, L"Larkspan - メモリ クリーンアップ中");
-}
-
-TEST_F(Tray, AnEmptyTipShowsTheProgramsTitle) {
-    loadMainPanel();
-    program.tray.TrayModify(L"");
-    EXPECT_EQ(tray.last().record.tip, L"Larkspan");
-}
-
-TEST_F(Tray, DeleteNeedsOnlyTheWindowAndTheId) {
-    loadMainPanel();
-    EXPECT_TRUE(program.tray.TrayDelete());
-    const TrayRecord& r = tray.last().record;
-    EXPECT_EQ(tray.last().op, FakeTrayIcons::Remove);
-    EXPECT_EQ(r.window, trayHost().handle());
-    EXPECT_EQ(r.id, 1u);
-    EXPECT_TRUE(r.tip.empty());
-    EXPECT_FALSE(tray.shown);
-}
-
-TEST_F(Tray, ARestartNoticeWhileTheIconIsStillThereFallsBackToModify) {
+TEST_F(Tray, TheShellHearsOnlyOfChangesAndAgainAfterARefusal) {
     loadMainPanel();
     tick();
-    trayHost().events().onShellRestart();
-    EXPECT_EQ(tray.calls[tray.calls.size() - 2].op, FakeTrayIcons::Add);
-    EXPECT_EQ(tray.last().op, FakeTrayIcons::Modify);
-    EXPECT_TRUE(tray.shown);
-}
+    const int modifies = tray.count(Op::Modify);
+    tick();
+    tick();
+    EXPECT_EQ(tray.count(Op::Modify), modifies);  // same picture and tip: nothing sent
+    EXPECT_EQ(tray.last().record.window, trayHost().handle());
+    EXPECT_EQ(tray.last().record.id, 1u);
+    EXPECT_EQ(tray.last().record.callbackMessage, 512u);
 
-TEST_F(Tray, TheShellHearsOnlyOfChangesFromTheMonitor) {
-    loadMainPanel();
+    tray.shellReady = false;
+    memory.status.availPhys /= 2;
     tick();
-    const int modifies = tray.count(FakeTrayIcons::Modify);
-    tick();
-    tick();
-    EXPECT_EQ(tray.count(FakeTrayIcons::Modify), modifies) << "a steady figure repeats nothing";
-
-    memory.status = machine(255 * MiB, 64 * MiB);  // 25 %: a new tip and a new picture
-    tick();
-    EXPECT_EQ(tray.count(FakeTrayIcons::Modify), modifies + 1);
-    EXPECT_EQ(tray.shown->tip, L"Larkspan - 25%の空きメモリ");
-    EXPECT_EQ(tray.shown->icon, levelPicture(4));
-
-    trayHost().setIcon(Picture::Cleanup);  // a new picture with the same tip still goes through
-    program.tray.TrayModify(L"Larkspan - 25%の空きメモリ");
-    EXPECT_EQ(tray.shown->icon, Picture::Cleanup);
-}
-
-TEST_F(Tray, AModifyTheShellRefusedIsSentAgain) {
-    loadMainPanel();
-    tick();
-    tray.shellReady = false;  // the taskbar went away for a moment
-    memory.status = machine(255 * MiB, 64 * MiB);
-    tick();
-    const int modifies = tray.count(FakeTrayIcons::Modify);
     tray.shellReady = true;
+    tray.shown = tray.calls.front().record;  // the icon is still there; the shell was only busy
     tick();
-    EXPECT_EQ(tray.count(FakeTrayIcons::Modify), modifies + 1);
-    EXPECT_EQ(tray.shown->tip, L"Larkspan - 25%の空きメモリ");
+    EXPECT_EQ(tray.count(Op::Modify), modifies + 2);  // the refused change is sent again
+    EXPECT_EQ(tray.shown->icon, trayHost().icon());
 }
 
-TEST_F(Tray, ANewTaskbarGetsTheIconBackWholeAndADeleteForgetsIt) {
+TEST_F(Tray, ANewTaskbarGetsTheIconBackWithItsPictureAndTip) {
     loadMainPanel();
     tick();
     const TrayRecord before = *tray.shown;
     tray.shellRestarted();
     trayHost().events().onShellRestart();
-    EXPECT_EQ(tray.last().op, FakeTrayIcons::Add);
-    ASSERT_TRUE(tray.shown);
-    EXPECT_EQ(*tray.shown, before);  // its current picture and tip
-
-    const int modifies = tray.count(FakeTrayIcons::Modify);
-    tick();
-    EXPECT_EQ(tray.count(FakeTrayIcons::Modify), modifies) << "the add sent this picture and tip";
-
-    program.tray.TrayDelete();
-    tick();
-    EXPECT_EQ(tray.count(FakeTrayIcons::Modify), modifies + 1) << "after a delete nothing is taken as shown";
+    EXPECT_EQ(tray.last().op, Op::Add);
+    EXPECT_EQ(*tray.shown, before);
+    trayHost().events().onShellRestart();  // the icon is there already: a modify does it
+    EXPECT_EQ(tray.last().op, Op::Modify);
+    EXPECT_EQ(*tray.shown, before);
 }
 
-TEST_F(Tray, AnIconTheShellWasNotReadyForIsAddedOnceItIs) {
+TEST_F(Tray, AnIconTheShellWasNotReadyForIsRetriedUntilItIsThereOrTheAttemptsRunOut) {
     tray.shellReady = false;
     loadMainPanel();
+    ASSERT_TRUE(trayHost().timerRunning(TrayHost::RetryTimer));
+    trayHost().fire(TrayHost::RetryTimer);
     EXPECT_FALSE(tray.shown);
-    EXPECT_EQ(trayHost().timerInterval(Form2::idRetryTimer), 2000);
-    tick();  // the monitor's tip is the one to show when the icon finally arrives
-    ASSERT_TRUE(trayHost().fire(Form2::idRetryTimer));
-    EXPECT_TRUE(trayHost().timerRunning(Form2::idRetryTimer));
     tray.shellReady = true;
-    ASSERT_TRUE(trayHost().fire(Form2::idRetryTimer));
-    ASSERT_TRUE(tray.shown);
-    EXPECT_EQ(tray.shown->tip, L"Larkspan - 50%の空きメモリ");
-    EXPECT_FALSE(trayHost().timerRunning(Form2::idRetryTimer));
-}
+    trayHost().fire(TrayHost::RetryTimer);
+    EXPECT_TRUE(tray.shown);
+    EXPECT_EQ(tray.shown->tip, L"Larkspan - 起動準備をしています");
+    EXPECT_FALSE(trayHost().timerRunning(TrayHost::RetryTimer));
 
-TEST_F(Tray, TheRetryStopsOnceTheIconIsThereOrAfterItsLastAttempt) {
-    tray.shellReady = false;
-    loadMainPanel();
-    tray.shellReady = true;
-    trayHost().events().onShellRestart();  // the taskbar came up and took the icon
-    trayHost().fire(Form2::idRetryTimer);
-    EXPECT_FALSE(trayHost().timerRunning(Form2::idRetryTimer));
-    EXPECT_EQ(tray.count(FakeTrayIcons::Add), 3);  // start-up, restart, the retry's own try
-
-    TestProgram never;
+    fake::TestProgram never;
     never.tray.shellReady = false;
     never.loadMainPanel();
-    int attempts = 0;
-    while (never.trayHost().fire(Form2::idRetryTimer)) ++attempts;
-    EXPECT_EQ(attempts, Form2::RetryAttempts);
+    for (int i = 0; i < TrayHost::RetryAttempts; ++i) never.trayHost().fire(TrayHost::RetryTimer);
+    EXPECT_FALSE(never.trayHost().timerRunning(TrayHost::RetryTimer));
 }
 
 }  // namespace

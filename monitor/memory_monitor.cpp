@@ -1,0 +1,84 @@
+#include "monitor/memory_monitor.h"
+
+#include "monitor/details.h"
+#include "monitor/gauge.h"
+#include "monitor/number_text.h"
+#include "monitor/size_text.h"
+
+namespace lark {
+
+MemoryMonitor::MemoryMonitor(MemoryStats& memory, TrayIcon& tray, MonitorView& view)
+    : memory_(memory), tray_(tray), view_(view) {}
+
+void MemoryMonitor::start() {
+    sample();
+    amountUnit_ = totalUnit();
+    view_.showAmountUnit(amountUnit_);
+    warningBytes_ = warningBytes(total(), view_.warningSteps(), totalUnit());
+}
+
+void MemoryMonitor::sample() { take(memory_.sample()); }
+
+const MemoryStatus& MemoryMonitor::freshSample() {
+    take(memory_.freshSample());
+    return status_;
+}
+
+void MemoryMonitor::take(const MemoryStatus& status) {
+    status_ = status;
+    const std::array<std::uint64_t, SizeRowCount> bytes{status.totalPhys, status.availPhys, status.totalVirtual,
+                                                        status.availVirtual, status.availPageFile};
+    for (int row = 0; row < SizeRowCount; ++row) setRow(row, bytes[row]);
+}
+
+// A size of a kilobyte or less keeps the row's number and shows only the unit. A changed number
+// redraws the details table; a changed unit alone shows at the next redraw.
+void MemoryMonitor::setRow(int row, std::uint64_t bytes) {
+    SizeText size = sizeText(bytes);
+    SizeRow& shown = rows_[row];
+    const bool numberChanged = size.number && *size.number != shown.number;
+    if (shown.unit == size.unit && !numberChanged) return;
+    shown.unit = size.unit;
+    if (numberChanged) shown.number = *size.number;
+    view_.showSizeRow(row, shown);
+    if (numberChanged) redrawDetails();
+}
+
+double MemoryMonitor::total() const { return labelNumber(rows_[TotalPhysical].number); }
+
+void MemoryMonitor::redrawDetails() {
+    std::array<std::wstring, SizeRowCount> numbers, units;
+    for (int row = 0; row < SizeRowCount; ++row) {
+        numbers[row] = rows_[row].number;
+        units[row] = rows_[row].unit;
+    }
+    drawDetails(view_.detailsCanvas(), numbers, units);
+}
+
+// A total shown as 0 has no share to show: the tray and the gauge keep their last state.
+void MemoryMonitor::monitorTick() {
+    sample();
+    const SizeRow& free = rows_[AvailablePhysical];
+    const auto pct = gauge::freePercent(total(), gauge::freeMegabytes(labelNumber(free.number), free.unit));
+    if (pct) tray_.show(levelPicture(gauge::level(*pct)), gauge::tip(*pct));
+    warningBytes_ = warningBytes(total(), view_.warningSteps(), totalUnit());
+    if (pct) gauge::draw(view_.gaugeCanvas(), *pct);
+}
+
+void MemoryMonitor::warningTick() {
+    refreshAmount();
+    // A hundred ticks a second: write only changes.
+    const std::wstring size = digits(sliderAmount(total(), view_.warningSteps()));
+    if (size != warningSize_) view_.showWarningSize(warningSize_ = size);
+}
+
+void MemoryMonitor::refreshAmount() {
+    const std::wstring amount = digits(sliderAmount(total(), view_.amountSteps()));
+    if (amount != amount_) view_.showAmount(amount_ = amount);
+}
+
+void MemoryMonitor::warningSizeChanged() {
+    warningBytes_ = warningBytes(total(), view_.warningSteps(), amountUnit_);
+}
+
+}  // namespace lark

@@ -1,0 +1,84 @@
+// The memory monitor: the latest memory sample and its five size rows, the tray gauge, the gauge panel,
+// the warning level and the two amount labels.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "platform/memory_stats.h"
+#include "platform/ui.h"
+#include "tray/tray_icon.h"
+
+namespace lark {
+
+// A size row as the main panel shows it: the number in its unit ("24105" and "MB").
+struct SizeRow {
+    std::wstring number = L"0";
+    std::wstring unit = L"KB";
+};
+
+// The rows, in this order.
+enum SizeRowIndex : int { TotalPhysical, AvailablePhysical, TotalVirtual, AvailableVirtual, PageFileLeft };
+inline constexpr int SizeRowCount = 5;
+
+// What the monitor shows, and the two sliders it reads. The main panel implements it.
+class MonitorView {
+public:
+    virtual ~MonitorView() = default;
+    virtual int amountSteps() const = 0;
+    virtual int warningSteps() const = 0;
+    virtual void showSizeRow(int row, const SizeRow& size) = 0;
+    virtual void showAmount(std::wstring_view amount) = 0;
+    virtual void showWarningSize(std::wstring_view size) = 0;
+    virtual void showAmountUnit(std::wstring_view unit) = 0;  // both amount labels share the total's unit
+    virtual Canvas& gaugeCanvas() = 0;
+    virtual Canvas& detailsCanvas() = 0;
+};
+
+class MemoryMonitor {
+public:
+    MemoryMonitor(MemoryStats& memory, TrayIcon& tray, MonitorView& view);
+
+    // The first sample, the amount labels' unit and the warning level.
+    void start();
+
+    // Takes a cheap sample into the size rows (the platform may answer from a short cache).
+    void sample();
+    // Takes a sample measured now, for comparing before and after, and returns it.
+    const MemoryStatus& freshSample();
+    const MemoryStatus& status() const { return status_; }
+    const std::array<SizeRow, SizeRowCount>& rows() const { return rows_; }
+
+    // The total physical memory as its row shows it, and that row's unit.
+    double total() const;
+    const std::wstring& totalUnit() const { return rows_[TotalPhysical].unit; }
+
+    // Every 200 ms: sample; tray picture and tip; warning level; gauge panel.
+    void monitorTick();
+    // The amount labels follow the sliders.
+    void warningTick();
+    void refreshAmount();
+    void warningSizeChanged();
+    void redrawDetails();
+
+    // The amount to secure, as its label shows it, and its unit.
+    const std::wstring& amount() const { return amount_; }
+    const std::wstring& amountUnit() const { return amountUnit_; }
+    std::int64_t warningLevelBytes() const { return warningBytes_; }
+
+private:
+    void take(const MemoryStatus& status);
+    void setRow(int row, std::uint64_t bytes);
+
+    MemoryStats& memory_;
+    TrayIcon& tray_;
+    MonitorView& view_;
+    MemoryStatus status_{};
+    std::array<SizeRow, SizeRowCount> rows_{};
+    std::wstring amount_ = L"0", warningSize_ = L"0", amountUnit_ = L"KB";
+    std::int64_t warningBytes_ = 0;
+};
+
+}  // namespace lark

@@ -1,0 +1,129 @@
+#include "reclaim/reclaimer.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "reclaim/held_block.h"
+#include "reclaim/reclaim.h"
+
+namespace lark {
+
+namespace {
+
+using reclaim::CleanupGrid;
+using reclaim::HeldBlock;
+
+constexpr wchar_t ProgramTitle[] = L"Larkspan";
+
+// Sets a flag for a scope.
+class FlagScope {
+public:
+    explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
+    ~FlagScope() { flag_ = false; }
+    FlagScope(const FlagScope&) = delete;
+    FlagScope& operator=(const FlagScope&) = delete;
+
+private:
+    bool& flag_;
+};
+
+// The passes of one cleanup run. A pass asks for all of physical memory in sixteen equal blocks,
+// scaled down to what was safely free when it began, so every cell of the grid stands for a block
+// really claimed and a figure that lags behind the blocks held cannot carry a pass past the bound.
+// Each block is checked again just before it is claimed; a pass that reaches the bound ends there.
+class CleanupPasses {
+public:
+    CleanupPasses(const ReclaimServices& services, Canvas& cells, CleanupGrid grid, std::uint64_t totalPhys,
+                  const bool& stopRequested)
+        : services_(services), cells_(cells), grid_(grid), totalPhys_(totalPhys),
+          blockBytes_(reclaim::cleanupBlockBytes(totalPhys)), stopRequested_(stopRequested) {}
+
+    // Ends early at a stop request or when a block cannot be obtained; every block is given back by
+    // the time it returns.
+    void run() {
+        for (int row = 0; row < grid_.rows(); ++row)
+            if (!pass(row)) return;
+    }
+
+private:
+    // False when the run must end.
+    bool pass(int row) {
+        std::array<HeldBlock, CleanupGrid::Columns> blocks;
+        const std::uint64_t blockBytes = safe(CleanupGrid::Columns * blockBytes_) / CleanupGrid::Columns;
+        for (int column = 0; column < CleanupGrid::Columns; ++column) {
+            const std::uint64_t bytes = safe(blockBytes);
+            if (bytes == 0) return true;
+            if (!blocks[column].claim(services_.blocks, bytes)) return false;
+            services_.ui.pumpPending();
+            reclaim::drawCell(cells_, grid_, column, row, true);
+            if (column < CleanupGrid::Columns - 1 && stopRequested_) return false;
+        }
+        return true;
+    }
+
+    std::uint64_t safe(std::uint64_t wanted) {
+        return reclaim::safeClaimBytes(wanted, services_.memory.headroom(), totalPhys_);
+    }
+
+    const ReclaimServices& services_;
+    Canvas& cells_;
+    const CleanupGrid grid_;
+    const std::uint64_t totalPhys_;
+    const std::uint64_t blockBytes_;
+    const bool& stopRequested_;
+};
+
+}  // namespace
+
+void Reclaimer::secureFreeSpace() {
+    if (running_) return;
+    FlagScope running(running_);
+
+    const MemoryStatus before = monitor_.freshSample();
+    view_.showStatus(L"空き領域確保中", true);
+    ticksPaused_ = true;
+    view_.showSecuringBanner(true);
+    tray_.show(Picture::Emblem, L"Larkspan - 空き領域確保中");
+
+    if (const auto wanted = reclaim::requestBytes(monitor_.amount(), monitor_.amountUnit())) {
+        const auto bytes = reclaim::safeClaimBytes(*wanted, services_.memory.headroom(), before.totalPhys);
+        HeldBlock block;
+        if (bytes > 0) block.claim(services_.blocks, bytes);
+    }
+
+    const auto gain = reclaim::gainBetween(before.availPhys, monitor_.freshSample().availPhys);
+    view_.showStatus(reclaim::secureResult(gain) + reclaim::timeStamp(services_.clock.localTime()));
+    view_.showSecuringBanner(false);
+    ticksPaused_ = false;
+}
+
+void Reclaimer::runCleanup(bool standard) {
+    if (running_) return;
+    FlagScope running(running_);
+    FlagScope cleaning(cleaning_);
+    const CleanupGrid grid = reclaim::cleanupGrid(standard);
+
+    Canvas& cells = view_.cleanupCells();
+    cells.clear();
+    tray_.show(Picture::Cleanup, L"Larkspan - メモリ クリーンアップ中");
+    view_.showStatus(L"メモリ内をクリーンアップしています。");
+    ticksPaused_ = true;
+    stopRequested_ = false;
+    view_.showCleanupView(standard ? L"システムメモリを標準クリーンアップ中です......"
+                                   : L"システムメモリを完全クリーンアップ中です......");
+    for (int column = 0; column < CleanupGrid::Columns; ++column)
+        for (int row = 0; row < grid.rows(); ++row) reclaim::drawCell(cells, grid, column, row, false);
+
+    const MemoryStatus before = monitor_.freshSample();
+    CleanupPasses(services_, cells, grid, before.totalPhys, stopRequested_).run();
+
+    const std::wstring result =
+        reclaim::cleanupResult(reclaim::gainBetween(before.availPhys, monitor_.freshSample().availPhys));
+    ticksPaused_ = false;
+    services_.messages.show(result, mb::OkOnly, ProgramTitle);
+    if (result != reclaim::NothingCleaned) view_.showStatus(L"クリーンアップにより" + result);
+    view_.hideCleanupView();
+}
+
+}  // namespace lark

@@ -1,0 +1,72 @@
+// The two reclamation actions: securing free space (one block of the chosen amount) and the memory
+// cleanup (passes of sixteen blocks with a progress grid and a stop button).
+//
+// Every block is bounded by what the machine can safely give now (reclaim::safeClaimBytes), a block
+// that cannot be obtained simply ends the run, and an action started while one runs is refused. The
+// gain is measured from fresh samples.
+#pragma once
+
+#include <string_view>
+
+#include "monitor/memory_monitor.h"
+#include "platform/block_allocator.h"
+#include "platform/clock.h"
+#include "platform/memory_stats.h"
+#include "platform/message_box.h"
+#include "platform/ui.h"
+#include "tray/tray_icon.h"
+
+namespace lark {
+
+// What the actions show on the main panel. The main panel implements it.
+class ReclaimView {
+public:
+    virtual ~ReclaimView() = default;
+    // The status line; `paintNow` paints it at once, before the action claims memory.
+    virtual void showStatus(std::wstring_view text, bool paintNow = false) = 0;
+    virtual void showSecuringBanner(bool shown) = 0;
+    // The cleanup view covers the normal view; its cells are drawn on cleanupCells().
+    virtual void showCleanupView(std::wstring_view heading) = 0;
+    virtual void hideCleanupView() = 0;
+    virtual Canvas& cleanupCells() = 0;
+};
+
+struct ReclaimServices {
+    MemoryStats& memory;
+    BlockAllocator& blocks;
+    Ui& ui;
+    MessageBoxes& messages;
+    Clock& clock;
+};
+
+class Reclaimer {
+public:
+    Reclaimer(const ReclaimServices& services, MemoryMonitor& monitor, TrayIcon& tray, ReclaimView& view)
+        : services_(services), monitor_(monitor), tray_(tray), view_(view) {}
+
+    // Claims the amount the amount label shows, fills it and gives it back, in one piece.
+    void secureFreeSpace();
+    // Three passes (standard) or nine; lets pending events run after every block.
+    void runCleanup(bool standard);
+    // Asks a running cleanup to stop after its current block.
+    void requestCleanupStop() { stopRequested_ = true; }
+
+    // An action runs, its result box included: another one is refused.
+    bool running() const { return running_; }
+    // The ticks leave the figures, the tray and the graph to the running action.
+    bool ticksPaused() const { return ticksPaused_; }
+    // A cleanup runs, its result box included: low memory is expected and must not start securing.
+    bool cleaning() const { return cleaning_; }
+
+private:
+    ReclaimServices services_;
+    MemoryMonitor& monitor_;
+    TrayIcon& tray_;
+    ReclaimView& view_;
+    bool running_ = false;
+    bool ticksPaused_ = false;
+    bool cleaning_ = false;
+    bool stopRequested_ = false;
+};
+
+}  // namespace lark

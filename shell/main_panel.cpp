@@ -1,0 +1,212 @@
+#include "shell/main_panel.h"
+
+#include <utility>
+
+#include "shell/drawings.h"
+#include "shell/main_panel_layout.h"
+
+namespace lark {
+
+namespace {
+constexpr int MonitorMilliseconds = 200;
+constexpr int WarningMilliseconds = 1;  // as often as the platform delivers (about 10 ms)
+constexpr int CleanupViewParkedTop = 280;  // below the client area, where the cleanup view waits between runs
+
+ShowState showStateFor(StartupWindow window) {
+    switch (window) {
+        case StartupWindow::Minimised: return ShowState::Minimised;
+        case StartupWindow::Maximised: return ShowState::Maximised;
+        default: return ShowState::Normal;
+    }
+}
+}  // namespace
+
+MainPanel::MainPanel(const Services& services, Settings& settings, TrayIcon& tray, std::function<void()> exitProgram)
+    : services_(services),
+      settings_(settings),
+      exitProgram_(std::move(exitProgram)),
+      monitor_(services.memory, tray, *this),
+      reclaimer_(ReclaimServices{services.memory, services.blocks, services.ui, services.messages, services.clock},
+                 monitor_, tray, *this) {}
+
+MainPanel::~MainPanel() = default;
+
+void MainPanel::createControls() {
+    Ui& ui = services_.ui;
+    window_ = ui.createWindow(mainPanelWindow(), *this);
+    Window& w = *window_;
+    for (const ControlSpec& desc : mainPanelControls(ui.systemColour(SysColour::ButtonShadow),
+                                                     ui.systemColour(SysColour::Highlight3D))) {
+        if (desc.kind == Kind::ScrollBar) {
+            ScrollBar& slider = w.addScrollBar(desc);
+            (desc.id == AmountSlider ? amountSlider_ : warningSlider_) = &slider;
+            continue;
+        }
+        if (desc.kind == Kind::Picture) {
+            PictureBox& box = w.addPicture(desc);
+            switch (desc.id) {
+                case NormalView: normalView_ = &box; break;
+                case CleanupView: cleanupView_ = &box; break;
+                case GaugePanel: gaugePanel_ = &box; break;
+                case HistoryGraph: historyGraph_ = &box; break;
+                case DetailsTable: detailsTable_ = &box; break;
+                case CleanupCells: cleanupCells_ = &box; break;
+                default: break;
+            }
+            continue;
+        }
+        Control& c = w.add(desc);
+        const int id = desc.id;
+        if (id >= SizeRowNumber && id < SizeRowNumber + SizeRowCount) sizeNumbers_[id - SizeRowNumber] = &c;
+        if (id >= SizeRowUnit && id < SizeRowUnit + SizeRowCount) sizeUnits_[id - SizeRowUnit] = &c;
+        switch (id) {
+            case SecuringBanner: securingBanner_ = &c; break;
+            case AmountLabel: amountLabel_ = &c; break;
+            case AmountUnitLabel: amountUnitLabel_ = &c; break;
+            case WarningSizeLabel: warningSizeLabel_ = &c; break;
+            case WarningUnitLabel: warningUnitLabel_ = &c; break;
+            case StatusLine: statusLine_ = &c; break;
+            case CleanupHeading: cleanupHeading_ = &c; break;
+            case CleanupHeadingShadow: cleanupHeadingShadow_ = &c; break;
+            default: break;
+        }
+    }
+}
+
+void MainPanel::load() {
+    createControls();
+    Window& w = *window_;
+    w.setIcon(Picture::AppIcon);
+    warningSlider_->setValue(settings_.warningSteps);
+    amountSlider_->setValue(settings_.amountSteps);
+    const auto startup = static_cast<int>(settings_.startupWindow);
+    if (startup < 0 || startup > 2) settings_.startupWindow = StartupWindow::Normal;
+    // A panel that starts minimised goes to the tray at once; centred, it comes back in a sensible place.
+    if (settings_.startupWindow == StartupWindow::Minimised) {
+        const Size screen = services_.ui.screen();
+        const Rect frame = w.frame();
+        w.moveTo(screen.w / 2 - frame.w / 2, screen.h / 2 - frame.h / 2);
+    }
+    startState_ = showStateFor(settings_.startupWindow);
+    monitor_.start();
+    drawStaticParts();
+    w.startTimer(MonitorTimer, MonitorMilliseconds);
+    w.startTimer(WarningTimer, WarningMilliseconds);
+}
+
+void MainPanel::show() {
+    Window& w = *window_;
+    if (!shownOnce_) {
+        shownOnce_ = true;
+        w.show(startState_);  // a minimised panel hides itself at once (onResize)
+    }
+    if (w.visible()) w.bringForward();
+}
+
+void MainPanel::drawStaticParts() {
+    drawChartBackground(historyGraph_->canvas(), monitor_.total(), monitor_.totalUnit());
+    drawGaugeLegend(gaugePanel_->canvas());
+    Ui& ui = services_.ui;
+    drawStatusStrip(window_->canvas(), ui.systemColour(SysColour::ButtonShadow), ui.systemColour(SysColour::Highlight3D));
+}
+
+// ---- events
+
+void MainPanel::onTimer(int id) {
+    if (reclaimer_.ticksPaused()) return;
+    if (id == MonitorTimer) monitor_.monitorTick();
+    if (id == WarningTimer) monitor_.warningTick();
+}
+
+void MainPanel::onCommand(int id) {
+    switch (id) {
+        case SecureButton:
+        case SecureCommand: secureFreeSpace(); break;
+        case CleanupCommand: runCleanup(); break;
+        case StopCleanupButton: reclaimer_.requestCleanupStop(); break;
+        case ExitCommand: exitProgram_(); break;
+        default: break;  // the options dialog, help and the about box come later
+    }
+}
+
+void MainPanel::onScroll(int id) {
+    if (id == AmountSlider) {
+        settings_.amountSteps = amountSlider_->value();
+        monitor_.refreshAmount();
+    }
+    if (id == WarningSlider) {
+        settings_.warningSteps = warningSlider_->value();
+        monitor_.warningSizeChanged();
+    }
+}
+
+void MainPanel::onActivate() { monitor_.refreshAmount(); }
+
+// Minimising sends the panel to the tray; the tray icon brings it back.
+void MainPanel::onResize(ShowState) {
+    if (window_->state() == ShowState::Minimised) window_->show(ShowState::Hidden);
+}
+
+void MainPanel::onClose() { exitProgram_(); }
+void MainPanel::onEndSession() { exitProgram_(); }
+
+// The platform dropped what the canvases held; the gauge itself comes back with the next tick.
+void MainPanel::onDpiChanged() {
+    gaugePanel_->canvas().clear();
+    historyGraph_->canvas().clear();
+    window_->canvas().clear();
+    drawStaticParts();
+    monitor_.redrawDetails();
+}
+
+// ---- what the monitor shows
+
+int MainPanel::amountSteps() const { return amountSlider_->value(); }
+int MainPanel::warningSteps() const { return warningSlider_->value(); }
+
+void MainPanel::showSizeRow(int row, const SizeRow& size) {
+    sizeNumbers_[row]->setText(size.number);
+    sizeUnits_[row]->setText(size.unit);
+}
+
+void MainPanel::showAmount(std::wstring_view amount) { amountLabel_->setText(amount); }
+void MainPanel::showWarningSize(std::wstring_view size) { warningSizeLabel_->setText(size); }
+
+void MainPanel::showAmountUnit(std::wstring_view unit) {
+    amountUnitLabel_->setText(unit);
+    warningUnitLabel_->setText(unit);
+}
+
+Canvas& MainPanel::gaugeCanvas() { return gaugePanel_->canvas(); }
+Canvas& MainPanel::detailsCanvas() { return detailsTable_->canvas(); }
+
+// ---- what the reclamation actions show
+
+void MainPanel::showStatus(std::wstring_view text, bool paintNow) {
+    statusLine_->setText(text);
+    if (paintNow) statusLine_->repaintNow();
+}
+
+void MainPanel::showSecuringBanner(bool shown) {
+    securingBanner_->setVisible(shown);
+    if (shown) securingBanner_->repaintNow();
+}
+
+void MainPanel::showCleanupView(std::wstring_view heading) {
+    cleanupHeadingShadow_->setText(heading);
+    cleanupHeading_->setText(heading);
+    normalView_->setEnabled(false);
+    cleanupView_->setEnabled(true);
+    cleanupView_->setVisible(true);
+    cleanupView_->move(0, 0);
+}
+
+void MainPanel::hideCleanupView() {
+    cleanupView_->move(0, CleanupViewParkedTop);
+    cleanupView_->setVisible(false);
+    normalView_->setEnabled(true);
+}
+
+Canvas& MainPanel::cleanupCells() { return cleanupCells_->canvas(); }
+
+}  // namespace lark

@@ -1,0 +1,97 @@
+// The main panel: the figures, the gauge, the history graph, the details table, the two sliders and
+// the two reclamation actions. It creates the window and its controls and wires their events to the
+// memory monitor and the reclamation actions, which it shows through its controls.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "monitor/memory_monitor.h"
+#include "platform/ui.h"
+#include "reclaim/reclaimer.h"
+#include "shell/services.h"
+#include "shell/settings.h"
+#include "tray/tray_icon.h"
+
+namespace lark {
+
+class MainPanel final : public WindowEvents, private MonitorView, private ReclaimView {
+public:
+    // `exitProgram` saves, removes the tray icon and ends the process.
+    MainPanel(const Services& services, Settings& settings, TrayIcon& tray, std::function<void()> exitProgram);
+    ~MainPanel() override;
+    MainPanel(const MainPanel&) = delete;
+    MainPanel& operator=(const MainPanel&) = delete;
+
+    // Creates the window from the settings, takes the first sample and starts the ticks.
+    void load();
+    // The first time, shows the panel in the window state chosen in the settings; later it only
+    // brings a visible panel forward (a panel minimised into the tray stays there).
+    void show();
+
+    void secureFreeSpace() { reclaimer_.secureFreeSpace(); }
+    void runCleanup() { reclaimer_.runCleanup(settings_.standardCleanup); }
+
+private:
+    // WindowEvents
+    void onTimer(int id) override;
+    void onCommand(int id) override;
+    void onScroll(int id) override;
+    void onActivate() override;
+    void onResize(ShowState state) override;
+    void onClose() override;
+    void onEndSession() override;
+    void onDpiChanged() override;
+
+    // MonitorView
+    int amountSteps() const override;
+    int warningSteps() const override;
+    void showSizeRow(int row, const SizeRow& size) override;
+    void showAmount(std::wstring_view amount) override;
+    void showWarningSize(std::wstring_view size) override;
+    void showAmountUnit(std::wstring_view unit) override;
+    Canvas& gaugeCanvas() override;
+    Canvas& detailsCanvas() override;
+
+    // ReclaimView
+    void showStatus(std::wstring_view text, bool paintNow) override;
+    void showSecuringBanner(bool shown) override;
+    void showCleanupView(std::wstring_view heading) override;
+    void hideCleanupView() override;
+    Canvas& cleanupCells() override;
+
+    void createControls();
+    void drawStaticParts();
+
+    const Services services_;
+    Settings& settings_;
+    std::function<void()> exitProgram_;
+    MemoryMonitor monitor_;
+    Reclaimer reclaimer_;
+    std::unique_ptr<Window> window_;
+    ShowState startState_ = ShowState::Normal;
+    bool shownOnce_ = false;
+
+    // Controls, owned by the window.
+    Control* normalView_ = nullptr;
+    PictureBox* gaugePanel_ = nullptr;
+    PictureBox* historyGraph_ = nullptr;
+    PictureBox* detailsTable_ = nullptr;
+    Control* securingBanner_ = nullptr;
+    std::array<Control*, SizeRowCount> sizeNumbers_{};  // the hidden size rows
+    std::array<Control*, SizeRowCount> sizeUnits_{};
+    Control* amountLabel_ = nullptr;
+    Control* amountUnitLabel_ = nullptr;
+    ScrollBar* amountSlider_ = nullptr;
+    Control* warningSizeLabel_ = nullptr;
+    Control* warningUnitLabel_ = nullptr;
+    ScrollBar* warningSlider_ = nullptr;
+    Control* statusLine_ = nullptr;
+    Control* cleanupView_ = nullptr;
+    Control* cleanupHeading_ = nullptr;
+    Control* cleanupHeadingShadow_ = nullptr;
+    PictureBox* cleanupCells_ = nullptr;
+};
+
+}  // namespace lark

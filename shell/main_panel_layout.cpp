@@ -1,0 +1,79 @@
+#include "shell/main_panel_layout.h"
+
+namespace lark {
+
+namespace {
+constexpr Rgb Blue{0, 0, 255}, Red{255, 0, 0}, DarkRed{128, 0, 0}, Cyan{0, 255, 255}, Black{0, 0, 0};
+constexpr Font Bold9{Face::Gothic, 9, true}, Bold12{Face::Gothic, 12, true}, Mono9{Face::GothicMono, 9, true};
+// The chart's scale needs room for five- and six-digit figures left of the plot: narrow digits.
+constexpr Font Chart8{Face::GothicMono, 8, false};
+constexpr Kind Label = Kind::Label, Box = Kind::Picture;
+
+constexpr const wchar_t* RowCaptions[5] = {L"全物理メモリ", L"使用可能物理メモリ", L"全仮想メモリ", L"使用可能仮想メモリ",
+                                           L"ﾍﾟｰｼﾞﾝｸﾞﾌｧｲﾙ残量"};
+
+// The five size rows inside the hidden frame: caption, number (right-aligned), unit.
+void addSizeRows(std::vector<ControlSpec>& controls) {
+    for (int row = 0; row < 5; ++row) {
+        const int y = 14 + 12 * row;
+        controls.push_back({.id = SizeRowCaption + row, .kind = Label, .parent = SizeRowsFrame, .bounds = {6, y, 100, 12}, .caption = RowCaptions[row]});
+        controls.push_back({.id = SizeRowNumber + row, .kind = Label, .parent = SizeRowsFrame, .bounds = {108, y, 36, 12}, .caption = L"0", .align = Align::Right});
+        controls.push_back({.id = SizeRowUnit + row, .kind = Label, .parent = SizeRowsFrame, .bounds = {146, y, 28, 12}, .caption = L"KB"});
+    }
+}
+}  // namespace
+
+WindowSpec mainPanelWindow() {
+    return {
+        .title = MainPanelTitle,
+        .style = WindowStyle::Main,
+        .client = {458, 245},
+        .menu = {
+            {0, L"ツール(&T)", L"", {{SecureCommand, L"空き領域確保(&R)", L"F4"}, {CleanupCommand, L"メモリ クリーンアップ", L"F5"}, {}, {ExitCommand, L"終了(&X)", L"F9"}}},
+            {0, L"設定(&C)", L"", {{OptionsCommand, L"カスタマイズ(&c)", L"F2"}}},
+            {0, L"ヘルプ(&H)", L"", {{HelpCommand, L"ヘルプ(&h)", L"F1"}, {}, {AboutCommand, L"バージョン情報(&A)", L"Ctrl+A"}}},
+        },
+        .accelerators = {
+            {0x73, false, SecureCommand},  // F4
+            {0x74, false, CleanupCommand},  // F5
+            {0x78, false, ExitCommand},  // F9
+            {0x71, false, OptionsCommand},  // F2
+            {0x70, false, HelpCommand},  // F1
+            {'A', true, AboutCommand},    // Ctrl+A
+        },
+    };
+}
+
+std::vector<ControlSpec> mainPanelControls(Rgb shadow, Rgb highlight) {
+    std::vector<ControlSpec> controls = {
+        // The normal view.
+        {.id = NormalView, .kind = Box, .bounds = {0, 0, 457, 227}},
+        {.id = GaugePanel, .kind = Box, .parent = NormalView, .bounds = {0, 0, 255, 121}, .textColour = Cyan, .defaultTextColour = false, .font = Bold12, .picture = Picture::GaugeBack},
+        {.id = DetailsTable, .kind = Box, .parent = NormalView, .bounds = {256, 0, 201, 121}, .textColour = Blue, .defaultTextColour = false, .font = Mono9},
+        {.id = HistoryGraph, .kind = Box, .parent = NormalView, .bounds = {0, 122, 255, 105}, .font = Chart8, .background = Black, .defaultBackground = false},
+        {.id = SecuringBanner, .kind = Kind::Image, .parent = NormalView, .bounds = {-8, -8, 273, 126}, .visible = false, .picture = Picture::Banner},
+        {.id = SizeRowsFrame, .kind = Kind::Frame, .parent = NormalView, .bounds = {272, 16, 177, 75}, .caption = L"システムメモリ詳細", .visible = false},
+        {.id = AmountCaption, .kind = Label, .parent = NormalView, .bounds = {264, 128, 65, 12}, .caption = L"確保容量", .textColour = Blue, .defaultTextColour = false},
+        {.id = AmountLabel, .kind = Label, .parent = NormalView, .bounds = {366, 128, 49, 12}, .caption = L"0", .textColour = Blue, .defaultTextColour = false, .align = Align::Right},
+        {.id = AmountUnitLabel, .kind = Label, .parent = NormalView, .bounds = {416, 128, 33, 12}, .caption = L"KB", .textColour = Blue, .defaultTextColour = false},
+        {.id = AmountSlider, .kind = Kind::ScrollBar, .parent = NormalView, .bounds = {264, 140, 185, 17}, .min = 0, .max = 68, .value = 55, .largeStep = 6},
+        {.id = WarningCaption, .kind = Label, .parent = NormalView, .bounds = {264, 164, 73, 12}, .caption = L"警告サイズ", .textColour = Red, .defaultTextColour = false},
+        {.id = WarningSizeLabel, .kind = Label, .parent = NormalView, .bounds = {366, 164, 49, 12}, .caption = L"0", .textColour = Red, .defaultTextColour = false, .align = Align::Right},
+        {.id = WarningUnitLabel, .kind = Label, .parent = NormalView, .bounds = {416, 164, 33, 12}, .caption = L"KB", .textColour = Red, .defaultTextColour = false},
+        {.id = WarningSlider, .kind = Kind::ScrollBar, .parent = NormalView, .bounds = {264, 176, 185, 17}, .min = 0, .max = 28, .value = 0, .largeStep = 4},
+        {.id = OptionsButton, .kind = Kind::Button, .parent = NormalView, .bounds = {264, 200, 57, 25}, .caption = L"設定", .background = highlight, .defaultBackground = false},
+        {.id = SecureButton, .kind = Kind::DefaultButton, .parent = NormalView, .bounds = {344, 200, 105, 25}, .caption = L"空き領域確保", .background = shadow, .defaultBackground = false},
+        // The status line, over the sunken strip drawn on the window.
+        {.id = StatusLine, .kind = Label, .bounds = {4, 232, 449, 17}, .caption = L"システムメモリ監視中", .textColour = Blue, .defaultTextColour = false, .transparent = true},
+        // The cleanup view, out of sight below the client area until a cleanup runs.
+        {.id = CleanupView, .kind = Box, .bounds = {0, 280, 457, 227}},
+        {.id = CleanupHeadingShadow, .kind = Label, .parent = CleanupView, .bounds = {8, 3, 438, 17}, .caption = L"システムメモリをクリーンアップ中です......", .textColour = DarkRed, .defaultTextColour = false, .align = Align::Centre, .font = Bold12},
+        {.id = CleanupHeading, .kind = Label, .parent = CleanupView, .bounds = {7, 2, 438, 17}, .caption = L"システムメモリをクリーンアップ中です......", .textColour = Red, .defaultTextColour = false, .align = Align::Centre, .transparent = true, .font = Bold12},
+        {.id = CleanupCells, .kind = Box, .parent = CleanupView, .bounds = {8, 24, 320, 180}, .background = Black, .defaultBackground = false},
+        {.id = StopCleanupButton, .kind = Kind::Button, .parent = CleanupView, .bounds = {336, 24, 113, 25}, .caption = L"中止(&S)"},
+    };
+    addSizeRows(controls);
+    return controls;
+}
+
+}  // namespace lark

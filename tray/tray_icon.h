@@ -1,0 +1,52 @@
+// The program's one notification-area icon: its picture and tip, and what the shell has of them.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/tray.h"
+#include "platform/ui.h"
+
+namespace lark {
+
+namespace tray {
+constexpr std::uint32_t IconId = 1;
+constexpr std::uint32_t CallbackMessage = 512;  // the mouse-move message; the real code rides in X
+}  // namespace tray
+
+// Builds the record: the tip is cut so that it fits the tip field with its terminator.
+TrayRecord makeTrayRecord(std::uintptr_t window, std::uint32_t id, std::uint32_t flags,
+                          std::uint32_t callbackMessage, Picture icon, std::wstring_view tip);
+
+// The icon belongs to the tray host's window, and its picture is that window's own icon. An empty tip
+// shows the program's title.
+class TrayIcon {
+public:
+    TrayIcon(TrayIcons& shell, Window& host) : shell_(shell), host_(host) {}
+    TrayIcon(const TrayIcon&) = delete;
+    TrayIcon& operator=(const TrayIcon&) = delete;
+
+    // Puts the icon into the notification area. False when the shell does not take it.
+    bool add(Picture picture, std::wstring_view tip);
+    // Changes picture and tip. Nothing is sent when the shell already shows exactly this.
+    bool show(Picture picture, std::wstring_view tip);
+    bool remove();
+    // Puts the icon back as it was last shown, after the taskbar came back empty or when an earlier
+    // add failed. A failed add with a working modify means the icon is there already.
+    bool restore();
+
+private:
+    TrayRecord record(std::wstring_view tip) const;
+    bool modify(std::wstring_view tip);
+
+    TrayIcons& shell_;
+    Window& host_;
+    std::wstring tip_;  // the tip of the last add or change
+    // What the shell was last told and took. A change that would repeat it is not sent: the monitor
+    // asks five times a second, and each call is a round trip to the shell's process.
+    std::optional<TrayRecord> shown_;
+};
+
+}  // namespace lark
