@@ -8,7 +8,9 @@
 namespace lark {
 
 MemoryMonitor::MemoryMonitor(MemoryStats& memory, TrayIcon& tray, MonitorView& view)
-    : memory_(memory), tray_(tray), view_(view) {}
+    : memory_(memory), tray_(tray), view_(view) {
+    history_.fill(NoEntry);
+}
 
 void MemoryMonitor::start() {
     sample();
@@ -62,14 +64,45 @@ void MemoryMonitor::monitorTick() {
     const auto pct = gauge::freePercent(total(), gauge::freeMegabytes(labelNumber(free.number), free.unit));
     if (pct) tray_.show(levelPicture(gauge::level(*pct)), gauge::tip(*pct));
     warningBytes_ = warningBytes(total(), view_.warningSteps(), totalUnit());
-    if (pct) gauge::draw(view_.gaugeCanvas(), *pct);
+    if (!pct) return;
+    freePercent_ = pct;
+    if (view_.panelShown()) gauge::draw(view_.gaugeCanvas(), *pct);
 }
 
-void MemoryMonitor::warningTick() {
+LowMemoryStep MemoryMonitor::warningTick(LowMemoryAction action, std::uint64_t nowMs) {
     refreshAmount();
-    // A hundred ticks a second: write only changes.
+    // Ten ticks a second: write only changes.
     const std::wstring size = digits(sliderAmount(total(), view_.warningSteps()));
     if (size != warningSize_) view_.showWarningSize(warningSize_ = size);
+
+    gridShift_ = gridShift_ >= 10 ? 1 : gridShift_ + 1;
+    if (view_.panelShown())
+        drawHistoryGraph(view_.historyCanvas(), history_, gridShift_, view_.amountSteps(), view_.warningSteps());
+    sample();
+    const SizeRow& free = rows_[AvailablePhysical];
+    pushHistory(history_, historyEntry(labelNumber(free.number), free.unit, total()));
+
+    const bool below = warningBytes_ > 0 && status_.availPhys < static_cast<std::uint64_t>(warningBytes_);
+    if (!below || view_.amountSteps() <= view_.warningSteps()) {
+        questionArmed_ = true;
+        lastAutomaticRunEnd_.reset();
+        return LowMemoryStep::Nothing;
+    }
+    switch (action) {
+        case LowMemoryAction::SecureAtOnce:
+            if (lastAutomaticRunEnd_ && nowMs - *lastAutomaticRunEnd_ < CoolDownMilliseconds) return LowMemoryStep::Nothing;
+            return LowMemoryStep::Secure;
+        case LowMemoryAction::Ask:
+            if (!questionArmed_) return LowMemoryStep::Nothing;
+            questionArmed_ = false;
+            return LowMemoryStep::AskThenSecure;
+        default: return LowMemoryStep::Nothing;
+    }
+}
+
+void MemoryMonitor::redrawShown() {
+    if (freePercent_) gauge::draw(view_.gaugeCanvas(), *freePercent_);
+    drawHistoryGraph(view_.historyCanvas(), history_, gridShift_, view_.amountSteps(), view_.warningSteps());
 }
 
 void MemoryMonitor::refreshAmount() {

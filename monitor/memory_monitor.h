@@ -1,12 +1,15 @@
 // The memory monitor: the latest memory sample and its five size rows, the tray gauge, the gauge panel,
-// the warning level and the two amount labels.
+// the warning level, the two amount labels, the history graph, and when low memory calls for action.
 #pragma once
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "monitor/history_graph.h"
+#include "monitor/low_memory.h"
 #include "platform/memory_stats.h"
 #include "platform/ui.h"
 #include "tray/tray_icon.h"
@@ -35,7 +38,11 @@ public:
     virtual void showAmountUnit(std::wstring_view unit) = 0;  // both amount labels share the total's unit
     virtual Canvas& gaugeCanvas() = 0;
     virtual Canvas& detailsCanvas() = 0;
+    virtual Canvas& historyCanvas() = 0;
+    // Drawings that nobody can see wait until the panel is shown again.
+    virtual bool panelShown() const = 0;
 };
+
 
 class MemoryMonitor {
 public:
@@ -57,8 +64,17 @@ public:
 
     // Every 200 ms: sample; tray picture and tip; warning level; gauge panel.
     void monitorTick();
-    // The amount labels follow the sliders.
-    void warningTick();
+    // Every 100 ms: the amount labels, the history graph, a sample, and the low-memory test. Memory is
+    // low when less is available than the warning level and the amount to secure exceeds the warning
+    // size. `action` is what the user chose; `nowMs` a steady clock.
+    LowMemoryStep warningTick(LowMemoryAction action, std::uint64_t nowMs);
+    // While memory stays low, securing at once runs again only this long after the last run ended:
+    // securing moves only what other programs can give up, so memory often stays low, and runs back to
+    // back would keep the machine busy with page faults.
+    static constexpr std::uint64_t CoolDownMilliseconds = 60000;
+    void automaticSecuringEnded(std::uint64_t nowMs) { lastAutomaticRunEnd_ = nowMs; }
+    // Draws the gauge and the graph as they are now, for a panel that has just been shown.
+    void redrawShown();
     void refreshAmount();
     void warningSizeChanged();
     void redrawDetails();
@@ -79,6 +95,11 @@ private:
     std::array<SizeRow, SizeRowCount> rows_{};
     std::wstring amount_ = L"0", warningSize_ = L"0", amountUnit_ = L"KB";
     std::int64_t warningBytes_ = 0;
+    std::optional<int> freePercent_;
+    History history_;
+    int gridShift_ = 0;
+    bool questionArmed_ = true;                         // the question is asked once per low episode
+    std::optional<std::uint64_t> lastAutomaticRunEnd_;  // within the current low episode
 };
 
 }  // namespace lark

@@ -1,5 +1,7 @@
-// The local time of day.
+// The local time of day, and a steady count of milliseconds for measuring intervals.
 #pragma once
+
+#include <cstdint>
 
 namespace lark {
 
@@ -11,6 +13,8 @@ class Clock {
 public:
     virtual ~Clock() = default;
     virtual TimeOfDay localTime() = 0;
+    // Milliseconds since some fixed point; never goes back when the local time is changed.
+    virtual std::uint64_t milliseconds() = 0;
 };
 
 }  // namespace lark

@@ -9,7 +9,9 @@ namespace lark {
 
 namespace {
 constexpr int MonitorMilliseconds = 200;
-constexpr int WarningMilliseconds = 1;  // as often as the platform delivers (about 10 ms)
+// Ten a second: the graph spans 20 seconds and the low-memory test reacts within a tenth of one.
+constexpr int WarningMilliseconds = 100;
+constexpr wchar_t LowMemoryQuestion[] = L"空きメモリが警告値より少なくなっています。\rシステムメモリを確保しますか？";
 constexpr int CleanupViewParkedTop = 280;  // below the client area, where the cleanup view waits between runs
 
 ShowState showStateFor(StartupWindow window) {
@@ -101,6 +103,16 @@ void MainPanel::show() {
         w.show(startState_);  // a minimised panel hides itself at once (onResize)
     }
     if (w.visible()) w.bringForward();
+    if (panelShown()) monitor_.redrawShown();
+}
+
+bool MainPanel::bringForward() { return window_->visible() && window_->bringForward(); }
+
+void MainPanel::restore() {
+    shownOnce_ = true;  // the start-up state no longer applies
+    window_->show(ShowState::Normal);
+    window_->bringForward();
+    monitor_.redrawShown();
 }
 
 void MainPanel::drawStaticParts() {
@@ -115,7 +127,23 @@ void MainPanel::drawStaticParts() {
 void MainPanel::onTimer(int id) {
     if (reclaimer_.ticksPaused()) return;
     if (id == MonitorTimer) monitor_.monitorTick();
-    if (id == WarningTimer) monitor_.warningTick();
+    if (id == WarningTimer) warningTick();
+}
+
+void MainPanel::warningTick() {
+    // Memory is low on purpose while a cleanup runs, its result box included.
+    const auto action = reclaimer_.cleaning() ? LowMemoryAction::Ignore : settings_.lowMemoryAction;
+    switch (monitor_.warningTick(action, services_.clock.milliseconds())) {
+        case LowMemoryStep::Secure:
+            secureFreeSpace();
+            monitor_.automaticSecuringEnded(services_.clock.milliseconds());
+            break;
+        case LowMemoryStep::AskThenSecure:
+            if (services_.messages.show(LowMemoryQuestion, mb::YesNo | mb::Critical, L"Larkspan") == mb::AnswerYes)
+                secureFreeSpace();
+            break;
+        case LowMemoryStep::Nothing: break;
+    }
 }
 
 void MainPanel::onCommand(int id) {
@@ -150,13 +178,14 @@ void MainPanel::onResize(ShowState) {
 void MainPanel::onClose() { exitProgram_(); }
 void MainPanel::onEndSession() { exitProgram_(); }
 
-// The platform dropped what the canvases held; the gauge itself comes back with the next tick.
+// The platform dropped what the canvases held.
 void MainPanel::onDpiChanged() {
     gaugePanel_->canvas().clear();
     historyGraph_->canvas().clear();
     window_->canvas().clear();
     drawStaticParts();
     monitor_.redrawDetails();
+    if (panelShown()) monitor_.redrawShown();
 }
 
 // ---- what the monitor shows
@@ -179,6 +208,8 @@ void MainPanel::showAmountUnit(std::wstring_view unit) {
 
 Canvas& MainPanel::gaugeCanvas() { return gaugePanel_->canvas(); }
 Canvas& MainPanel::detailsCanvas() { return detailsTable_->canvas(); }
+Canvas& MainPanel::historyCanvas() { return historyGraph_->canvas(); }
+bool MainPanel::panelShown() const { return window_->visible() && window_->state() != ShowState::Minimised; }
 
 // ---- what the reclamation actions show
 

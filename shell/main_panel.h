@@ -30,6 +30,11 @@ public:
     // brings a visible panel forward (a panel minimised into the tray stays there).
     void show();
 
+    // Activates a visible panel; false while it is hidden.
+    bool bringForward();
+    // Shows the panel in its normal state, visible and active, from wherever it is.
+    void restore();
+
     void secureFreeSpace() { reclaimer_.secureFreeSpace(); }
     void runCleanup() { reclaimer_.runCleanup(settings_.standardCleanup); }
 
@@ -53,6 +58,8 @@ private:
     void showAmountUnit(std::wstring_view unit) override;
     Canvas& gaugeCanvas() override;
     Canvas& detailsCanvas() override;
+    Canvas& historyCanvas() override;
+    bool panelShown() const override;
 
     // ReclaimView
     void showStatus(std::wstring_view text, bool paintNow) override;
@@ -61,6 +68,7 @@ private:
     void hideCleanupView() override;
     Canvas& cleanupCells() override;
 
+    void warningTick();
     void createControls();
     void drawStaticParts();
 

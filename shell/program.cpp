@@ -33,11 +33,22 @@ void Program::splashTimeUp() {
 
 MainPanel& Program::mainPanel() {
     if (!mainPanel_) {
-        trayHost_ = std::make_unique<TrayHost>(services_.ui, services_.tray, Picture::Emblem, StartingTip);
+        trayHost_ = std::make_unique<TrayHost>(services_.ui, services_.tray, static_cast<TrayCommands&>(*this), Picture::Emblem, StartingTip);
         mainPanel_ = std::make_unique<MainPanel>(services_, settings_, trayHost_->icon(), [this] { exitProgram(); });
         mainPanel_->load();
     }
     return *mainPanel_;
+}
+
+bool Program::bringPanelForward() { return mainPanel_ && mainPanel_->bringForward(); }
+void Program::restorePanel() { mainPanel().restore(); }
+void Program::secureFreeSpace() { mainPanel().secureFreeSpace(); }
+void Program::runCleanup() { mainPanel().runCleanup(); }
+void Program::openOptions() {}  // the options dialog is not part of the program yet
+
+// The schedule starts the securing on time, whatever the memory state; a running action refuses it.
+void Program::minutePassed() {
+    if (schedule_.minutePassed(settings_.scheduleIndex)) mainPanel().secureFreeSpace();
 }
 
 void Program::saveBeforeExit() {

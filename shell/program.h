@@ -3,16 +3,17 @@
 
 #include <memory>
 
+#include "monitor/schedule.h"
 #include "shell/services.h"
 #include "shell/settings.h"
+#include "tray/tray_host.h"
 
 namespace lark {
 
 class MainPanel;
 class SplashScreen;
-class TrayHost;
 
-class Program {
+class Program final : private TrayCommands {
 public:
     explicit Program(const Services& services);
     ~Program();
@@ -24,15 +25,24 @@ public:
     bool start();
 
     // Every exit path: save, remove the tray icon, end the process at once.
-    [[noreturn]] void exitProgram();
+    [[noreturn]] void exitProgram() override;
 
 private:
+    // TrayCommands
+    bool bringPanelForward() override;
+    void restorePanel() override;
+    void secureFreeSpace() override;
+    void runCleanup() override;
+    void openOptions() override;
+    void minutePassed() override;
+
     MainPanel& mainPanel();  // loaded on first use, with the tray host
     void splashTimeUp();
     void saveBeforeExit();
 
     Services services_;
     Settings settings_;
+    SecuringSchedule schedule_;
     std::unique_ptr<SplashScreen> splash_;
     std::unique_ptr<TrayHost> trayHost_;
     std::unique_ptr<MainPanel> mainPanel_;

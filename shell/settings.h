@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "monitor/low_memory.h"
 #include "platform/settings_store.h"
 
 namespace lark {
@@ -14,10 +15,6 @@ namespace lark {
 // The main panel's window state when the program starts. Stored as its number; a number outside
 // these is read as it stands and treated as Normal when the panel loads.
 enum class StartupWindow : std::int16_t { Normal = 0, Minimised = 1, Maximised = 2 };
-
-// What the program does when free memory falls below the warning size. Stored as its number; any
-// other number does nothing, like Ignore.
-enum class LowMemoryAction : std::int16_t { SecureAtOnce = 0, Ask = 1, Ignore = 2 };
 
 struct Settings {
     int amountSteps = 55;  // the amount slider, 0 to 68 steps of 1/78 of physical memory

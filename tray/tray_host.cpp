@@ -4,10 +4,20 @@ namespace lark {
 
 namespace {
 WindowSpec trayHostWindow() { return {.title = L"だみい", .style = WindowStyle::Hidden, .client = {120, 40}}; }
+
+std::vector<MenuItem> trayMenu() {
+    return {{TrayHost::ShowPanelItem, L"システムメモリの詳細", L"F6"},
+            {},
+            {TrayHost::SecureItem, L"空き領域確保", L"F4"},
+            {TrayHost::CleanupItem, L"メモリ クリーンアップ", L"F5"},
+            {TrayHost::OptionsItem, L"設定(&C)", L"F2"},
+            {},
+            {TrayHost::ExitItem, L"終了(&X)", L"F9"}};
+}
 }  // namespace
 
-TrayHost::TrayHost(Ui& ui, TrayIcons& shell, Picture picture, std::wstring_view tip)
-    : window_(ui.createWindow(trayHostWindow(), *this)) {
+TrayHost::TrayHost(Ui& ui, TrayIcons& shell, TrayCommands& commands, Picture picture, std::wstring_view tip)
+    : commands_(commands), window_(ui.createWindow(trayHostWindow(), *this)) {
     icon_.emplace(shell, *window_);
     // The shell may not be up yet when the program starts with Windows: try again until it takes the icon.
     if (!icon_->add(picture, tip)) {
@@ -15,16 +25,46 @@ TrayHost::TrayHost(Ui& ui, TrayIcons& shell, Picture picture, std::wstring_view 
         window_->startTimer(RetryTimer, RetryMilliseconds);
     }
     window_->show(ShowState::Hidden);
+    window_->startTimer(ScheduleTimer, ScheduleMilliseconds);
 }
 
 TrayHost::~TrayHost() = default;
+
+// A click brings the panel back, from the tray if need be; a right click opens the menu, over the
+// panel when it is showing. A release only re-activates a visible panel.
+void TrayHost::onTrayMouse(int code) {
+    if (window_->visible()) return;  // an ordinary mouse movement, not the icon
+    switch (code) {
+        case tray::LeftPress:
+        case tray::LeftDoubleClick:
+            if (!commands_.bringPanelForward()) commands_.restorePanel();
+            break;
+        case tray::LeftRelease: commands_.bringPanelForward(); break;
+        case tray::RightPress:
+            commands_.bringPanelForward();
+            window_->showPopupMenu(trayMenu());
+            break;
+        default: break;
+    }
+}
+
+void TrayHost::onCommand(int id) {
+    switch (id) {
+        case ShowPanelItem: commands_.restorePanel(); break;
+        case SecureItem: commands_.secureFreeSpace(); break;
+        case CleanupItem: commands_.runCleanup(); break;
+        case OptionsItem: commands_.openOptions(); break;
+        case ExitItem: commands_.exitProgram(); break;
+        default: break;
+    }
+}
 
 // A new taskbar starts empty: put the icon back with its current picture and tip.
 void TrayHost::onShellRestart() { icon_->restore(); }
 
 void TrayHost::onTimer(int id) {
-    if (id != RetryTimer) return;
-    if (icon_->restore() || --retriesLeft_ <= 0) window_->stopTimer(RetryTimer);
+    if (id == ScheduleTimer) commands_.minutePassed();
+    if (id == RetryTimer && (icon_->restore() || --retriesLeft_ <= 0)) window_->stopTimer(RetryTimer);
 }
 
 }  // namespace lark

@@ -1,5 +1,6 @@
-// The tray host: a window that is never shown. It owns the tray icon, receives its callbacks and keeps
-// trying to add the icon while the shell is not ready for it.
+// The tray host: a window that is never shown. It owns the tray icon, answers the icon's clicks with
+// the main panel or the tray menu, keeps trying to add the icon while the shell is not ready for it,
+// and counts the minutes of the securing schedule.
 #pragma once
 
 #include <memory>
@@ -11,14 +12,36 @@
 
 namespace lark {
 
+// What the tray icon and its menu do. The program implements it.
+class TrayCommands {
+public:
+    virtual ~TrayCommands() = default;
+    // Activates the main panel; false while it is hidden.
+    virtual bool bringPanelForward() = 0;
+    // Shows the main panel in its normal state, visible and active.
+    virtual void restorePanel() = 0;
+    virtual void secureFreeSpace() = 0;
+    virtual void runCleanup() = 0;
+    virtual void openOptions() = 0;
+    virtual void exitProgram() = 0;
+    // The schedule timer's minute.
+    virtual void minutePassed() = 0;
+};
+
+// Mouse codes the icon reports (keyboard selection is reported as the left and right presses).
+namespace tray {
+constexpr int LeftPress = 513, LeftRelease = 514, LeftDoubleClick = 515, RightPress = 516;
+}
+
 class TrayHost final : public WindowEvents {
 public:
-    enum Id : int { RetryTimer = 301 };
+    enum Id : int { ScheduleTimer = 300, RetryTimer, ShowPanelItem = 400, SecureItem, CleanupItem, OptionsItem, ExitItem };
     static constexpr int RetryMilliseconds = 2000;
     static constexpr int RetryAttempts = 60;
+    static constexpr int ScheduleMilliseconds = 60000;
 
     // Creates the hidden window and puts the icon into the notification area with `picture` and `tip`.
-    TrayHost(Ui& ui, TrayIcons& shell, Picture picture, std::wstring_view tip);
+    TrayHost(Ui& ui, TrayIcons& shell, TrayCommands& commands, Picture picture, std::wstring_view tip);
     ~TrayHost() override;
     TrayHost(const TrayHost&) = delete;
     TrayHost& operator=(const TrayHost&) = delete;
@@ -26,9 +49,12 @@ public:
     TrayIcon& icon() { return *icon_; }
 
 private:
+    void onTrayMouse(int code) override;
+    void onCommand(int id) override;
     void onShellRestart() override;
     void onTimer(int id) override;
 
+    TrayCommands& commands_;
     std::unique_ptr<Window> window_;
     std::optional<TrayIcon> icon_;
     int retriesLeft_ = 0;

@@ -10,4 +10,6 @@ TimeOfDay Win32Clock::localTime() {
     return {now.wHour, now.wMinute, now.wSecond};
 }
 
+std::uint64_t Win32Clock::milliseconds() { return ::GetTickCount64(); }
+
 }  // namespace lark::win32

@@ -8,6 +8,7 @@ namespace lark::win32 {
 class Win32Clock final : public Clock {
 public:
     TimeOfDay localTime() override;
+    std::uint64_t milliseconds() override;
 };
 
 }  // namespace lark::win32

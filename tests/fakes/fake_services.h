@@ -109,7 +109,9 @@ public:
 class FakeClock final : public Clock {
 public:
     TimeOfDay localTime() override { return now; }
+    std::uint64_t milliseconds() override { return ms; }
     TimeOfDay now{14, 5, 9};
+    std::uint64_t ms = 1000;
 };
 
 // Holds nothing and never gives a block; for tests that do not reclaim.

@@ -77,5 +77,54 @@ TEST_F(Tray, AnIconTheShellWasNotReadyForIsRetriedUntilItIsThereOrTheAttemptsRun
     EXPECT_FALSE(never.trayHost().timerRunning(TrayHost::RetryTimer));
 }
 
+// What each mouse code does with the panel hidden in the tray and with it showing.
+TEST_F(Tray, ClicksBringThePanelBackAndARightClickOpensTheMenu) {
+    const struct {
+        int code;
+        bool hiddenBefore, visibleAfter;
+        int popups;
+    } cases[] = {{513, true, true, 0},  {515, true, true, 0},  {514, true, false, 0}, {516, true, false, 1},
+                 {512, true, false, 0}, {517, true, false, 0}, {513, false, true, 0}, {516, false, true, 1}};
+    for (const auto& c : cases) {
+        fake::TestProgram app;
+        fake::FakeWindow& panel = app.loadMainPanel();
+        if (c.hiddenBefore) panel.minimise();
+        const int forwards = panel.forwards;
+        app.trayHost().events().onTrayMouse(c.code);
+        EXPECT_EQ(panel.visible(), c.visibleAfter) << c.code;
+        if (c.visibleAfter) EXPECT_GT(panel.forwards, forwards) << c.code;
+        if (c.visibleAfter) EXPECT_EQ(panel.state(), ShowState::Normal) << c.code;
+        EXPECT_EQ(static_cast<int>(app.trayHost().popups.size()), c.popups) << c.code;
+    }
+}
+
+TEST_F(Tray, TheMenuReachesEveryCommandEvenWithThePanelHidden) {
+    loadMainPanel().minimise();
+    trayHost().events().onTrayMouse(516);
+    ASSERT_EQ(trayHost().popups.size(), 1u);
+    std::vector<std::wstring> captions;
+    for (const MenuItem& item : trayHost().popups[0]) captions.push_back(item.caption + L"\t" + item.shortcut);
+    EXPECT_EQ(captions, (std::vector<std::wstring>{L"システムメモリの詳細\tF6", L"\t", L"空き領域確保\tF4", L"メモリ クリーンアップ\tF5",
+                                                   L"設定(&C)\tF2", L"\t", L"終了(&X)\tF9"}));
+    trayHost().click(TrayHost::SecureItem);
+    EXPECT_EQ(memory.freshSamples, 2);  // a securing ran, the panel still hidden
+    EXPECT_FALSE(mainWindow().visible());
+    trayHost().click(TrayHost::ShowPanelItem);
+    EXPECT_TRUE(mainWindow().visible());
+    mainWindow().minimise();
+    EXPECT_THROW(trayHost().click(TrayHost::ExitItem), fake::ProcessEnded);
+    EXPECT_EQ(settings.values.count(L"Flag01"), 1u);
+    EXPECT_FALSE(tray.shown);
+}
+
+TEST_F(Tray, TheScheduleSecuresOnTime) {
+    settings.values[L"Flag06"] = L"1";
+    loadMainPanel();
+    for (int minute = 1; minute <= 4; ++minute) trayHost().fire(TrayHost::ScheduleTimer);
+    EXPECT_EQ(memory.freshSamples, 0);
+    trayHost().fire(TrayHost::ScheduleTimer);
+    EXPECT_EQ(memory.freshSamples, 2);
+}
+
 }  // namespace
 }  // namespace lark
