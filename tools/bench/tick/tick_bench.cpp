@@ -151,7 +151,16 @@ int wmain(int argc, wchar_t** argv) {
           }));
 
     std::wprintf(L"parts of one tick:\n");
-    lark::TrayHost host(ui, tray, lark::Picture::Emblem, L"tick bench");
+    struct NoCommands final : lark::TrayCommands {
+        bool bringPanelForward() override { return false; }
+        void restorePanel() override {}
+        void secureFreeSpace() override {}
+        void runCleanup() override {}
+        void openOptions() override {}
+        void exitProgram() override {}
+        void minutePassed() override {}
+    } noCommands;
+    lark::TrayHost host(ui, tray, noCommands, lark::Picture::Emblem, L"tick bench");
     int pct = 57;
     auto trayUpdate = [&] { host.icon().show(lark::levelPicture(lark::gauge::level(pct)), lark::gauge::tip(pct)); };
     print(L"tray update, tip changed (57/58 %)", ticks, measure(ticks, [&] {
