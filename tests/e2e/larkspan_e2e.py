@@ -1,10 +1,10 @@
 """Shared pieces of the end-to-end tests: driver.exe, the program under test and a test case base.
 
 They run inside tests/wine/run (WINE, WINESERVER, WINEPREFIX, DISPLAY); CTest adds LARK_EXE,
-LARK_DRIVER and LARK_OUTPUT. A file tests/e2e/test_<area>.py is the CTest test e2e_<area>; a line
-"# wine-dpi: 144" runs it in a prefix of its own at that DPI. Every test starts from the prefix's
-pristine per-user registry (default settings) and ends with every copy of the program stopped.
-"""
+LARK_DRIVER and LARK_OUTPUT. A file tests/e2e/test_<area>.py is the CTest test e2e_<area> (python3
+-m unittest test_<area>, in tests/e2e); a line "# wine-dpi: 144" in it gives it a prefix of its own
+at that DPI. Every test starts from the prefix's pristine per-user registry (default settings) and
+ends with every copy of the program stopped."""
 
 import collections
 import os
@@ -28,7 +28,7 @@ SB_CODES = dict(lineleft=0, lineright=1, pageleft=2, pageright=3, thumb=4, track
 # Main panel control and menu ids.
 ID_CLEANUP_PANEL, ID_STOP, ID_CLEANUP_HEADING = 101, 102, 104
 ID_SIZE0, ID_UNIT0 = 116, 121  # the five size rows: number and unit
-ID_AMOUNT, ID_AMOUNT_UNIT, ID_AMOUNT_BAR, ID_WARNING, ID_WARNING_UNIT, ID_WARNING_BAR = 127, 128, 129, 131, 132, 133
+ID_AMOUNT, ID_AMOUNT_BAR, ID_WARNING, ID_WARNING_BAR = 127, 129, 131, 133  # the sliders and their amount labels
 ID_SECURE, ID_STATUS = 135, 136
 ID_MENU_CLEANUP = 201
 
@@ -102,17 +102,17 @@ class Driver:
         menus = []
         for r in self.run("menu", window):
             if r[0] in ("bar", "popup"):
-                menus.append((r[0], r[1], r[2], []))
+                menus.append((*r, []))
             else:
-                menus[-1][3].append((r[0], int(r[1]), r[3]) if r[0] == "item" else (r[0], int(r[1])))
+                menus[-1][3].append((r[0], int(r[1]), *r[3:]))
         return menus
 
     def tray_icon(self, owner):
         return self.run("tray", owner)[0][2] == "1"
 
     def memstatus(self):
-        names = "load total_phys avail_phys total_page_file avail_page_file total_virtual avail_virtual"
-        return dict(zip(names.split(), map(int, self.run("memstatus")[0][1:])))
+        names = "load total_phys avail_phys total_page_file avail_page_file total_virtual avail_virtual".split()
+        return dict(zip(names, map(int, self.run("memstatus")[0][1:])))
 
 
 class Picture:
@@ -172,14 +172,9 @@ class LarkspanCase(unittest.TestCase):
         shutil.copyfile(env("HARNESS_PRISTINE_USER_REG"), Path(env("WINEPREFIX")) / "user.reg")
 
     def stop_all(self):
+        stop_wineserver()  # which ends every program of the prefix
         for app in self.apps:
-            if app.poll() is None:
-                self.driver.call("post", MAIN, WM_CLOSE)
-                try:
-                    app.wait(10)
-                except subprocess.TimeoutExpired:
-                    app.kill()
-        stop_wineserver()
+            app.wait(10)
 
     def start_app(self, max_block_mib=16):
         """Starts larkspan.exe under Wine from here, so that its exit is seen; waits for its main panel."""

@@ -1,8 +1,6 @@
 """The main panel at 144 dots per inch: every dimension one and a half times the design size."""
 # wine-dpi: 144
 
-import unittest
-
 from larkspan_e2e import MAIN, LarkspanCase
 
 
@@ -15,6 +13,3 @@ class HighDpiTest(LarkspanCase):
         self.assertLessEqual(abs(panel.height - 367.5), 1)  # 245 x 1.5
         self.assertLess(self.screenshot(MAIN, "main-panel-144dpi").dominant_share(), 0.8, "the panel looks blank")
 
-
-if __name__ == "__main__":
-    unittest.main()

@@ -1,12 +1,8 @@
-"""The stored settings: what the program shows for values seeded in the registry, and the seven
-texts it writes back when its panel is closed."""
+"""The stored settings: what the program makes of values seeded in the registry (the splash, the
+slider positions), and the seven texts it writes back when its panel is closed."""
 
-import math
-import unittest
-
-from larkspan_e2e import (ID_AMOUNT, ID_AMOUNT_BAR, ID_AMOUNT_UNIT, ID_SIZE0, ID_UNIT0, ID_WARNING, ID_WARNING_BAR,
-                          ID_WARNING_UNIT, MAIN, TRAY_HOST, WM_CLOSE, LarkspanCase, env, store_settings,
-                          stored_settings, wait_until)
+from larkspan_e2e import (ID_AMOUNT_BAR, ID_WARNING_BAR, MAIN, TRAY_HOST, WM_CLOSE, LarkspanCase, env, store_settings,
+                          stored_settings)
 
 DEFAULTS = dict(Flag01="55", Flag02="5", Flag03="0", Flag04="0", Flag05="True", Flag06="0", Flag07="True")
 CASES = [  # (stored before the start, slider positions shown, stored at exit)
@@ -31,16 +27,7 @@ class SettingsTest(LarkspanCase):
                 launch = {r[0]: r for r in self.driver.run("launch", env("LARK_EXE"), MAIN, 20000, timeout=60)}
                 self.assertEqual(launch["first"][2] != MAIN, saved["Flag05"] == "True", "a splash only with Flag05")
                 self.assertEqual((self.slider(ID_AMOUNT_BAR), self.slider(ID_WARNING_BAR)), shown)
-                # One step of either slider is 1/78 of the total, in the total's unit, rounded down.
-                total, unit = int(self.text(ID_SIZE0)), self.text(ID_UNIT0)
-                amounts = [str(math.floor(total / 78 * steps)) for steps in shown]
-                self.assertEqual((self.text(ID_AMOUNT), self.text(ID_AMOUNT_UNIT), self.text(ID_WARNING_UNIT)),
-                                 (amounts[0], unit, unit))
-                self.assertEqual(wait_until(lambda: self.text(ID_WARNING), amounts[1].__eq__), amounts[1])
                 self.driver.post(MAIN, WM_CLOSE)
                 self.assertTrue(self.driver.wait_gone(MAIN) and self.driver.wait_gone(TRAY_HOST))
                 self.assertEqual(stored_settings(), saved)
 
-
-if __name__ == "__main__":
-    unittest.main()

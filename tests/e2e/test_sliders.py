@@ -3,7 +3,6 @@ that follow them, and the positions saved when the session ends. "Ignore low mem
 first, so that moving the warning slider never starts a reclamation."""
 
 import math
-import unittest
 
 from larkspan_e2e import (ID_AMOUNT, ID_AMOUNT_BAR, ID_SIZE0, ID_WARNING, ID_WARNING_BAR, MAIN, WM_ENDSESSION,
                           WM_QUERYENDSESSION, LarkspanCase, store_settings, wait_until)
@@ -35,6 +34,3 @@ class SlidersTest(LarkspanCase):
         stored = self.close(app, WM_ENDSESSION, 1)
         self.assertEqual((stored["Flag01"], stored["Flag02"]), ("30", "7"))
 
-
-if __name__ == "__main__":
-    unittest.main()

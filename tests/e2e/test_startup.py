@@ -1,7 +1,6 @@
 """Start-up to shutdown: the splash, the main panel with its figures and menus, a second copy."""
 
 import time
-import unittest
 
 from larkspan_e2e import ID_SIZE0, ID_UNIT0, MAIN, TRAY_HOST, WM_CLOSE, LarkspanCase, env, wait_until
 
@@ -69,6 +68,3 @@ class StartupTest(LarkspanCase):
                 misses.append(f"row {row} shows {shown} bytes, the system {before[field]}..{after[field]}")
         return misses
 
-
-if __name__ == "__main__":
-    unittest.main()

@@ -1,7 +1,6 @@
 """The tray icon: there from start-up, back after a new taskbar announces itself, gone at exit."""
 
 import time
-import unittest
 
 from larkspan_e2e import MAIN, TRAY_HOST, LarkspanCase, wait_until
 
@@ -23,6 +22,3 @@ class TrayTest(LarkspanCase):
         self.close(app)
         self.assertFalse(self.driver.tray_icon(host), "the icon outlived the program")
 
-
-if __name__ == "__main__":
-    unittest.main()

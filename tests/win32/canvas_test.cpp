@@ -25,12 +25,7 @@ protected:
 
 // Rectangles include both corners, given in any order; lines leave out their end point.
 TEST_F(CanvasTest, ShapesCoverExactlyTheirPixels) {
-    struct Case {
-        std::function<void(Canvas&)> draw;
-        RECT area;
-        int pixels;
-        std::vector<POINT> in, out;
-    } cases[] = {
+    struct Case { std::function<void(Canvas&)> draw; RECT area; int pixels; std::vector<POINT> in, out; } cases[] = {
         {[](Canvas& c) { c.fillRect(5, 6, 2, 3, Red); }, {0, 0, 20, 20}, 16, {{2, 3}, {5, 6}}, {{6, 6}, {5, 7}}},
         {[](Canvas& c) { c.frameRect(17, 17, 10, 10, Red); }, {0, 0, 20, 20}, 28, {{10, 10}, {17, 10}, {13, 17}}, {{13, 13}}},
         {[](Canvas& c) { c.line(2, 5, 8, 5, Red); }, {0, 5, 20, 6}, 6, {{2, 5}}, {{8, 5}}},
@@ -44,9 +39,6 @@ TEST_F(CanvasTest, ShapesCoverExactlyTheirPixels) {
         for (POINT p : c.in) EXPECT_EQ(at(p.x, p.y), Red) << &c - cases << ": " << p.x << "," << p.y;
         for (POINT p : c.out) EXPECT_EQ(at(p.x, p.y), White) << &c - cases << ": " << p.x << "," << p.y;
     }
-    surface({60, 4}).line(0, 1, 60, 1, Red, Pen::Dotted);
-    EXPECT_GT(count(Red, {0, 1, 60, 2}), 10);
-    EXPECT_LT(count(Red, {0, 1, 60, 2}), 50);
 }
 
 TEST_F(CanvasTest, ClearGoesBackToTheKeptBackgroundWhichARescaleRendersAgain) {
@@ -90,10 +82,10 @@ TEST_F(CanvasTest, TextIsDrawnInItsColourAndRightAlignedTextIsNeverCut) {
 // The program's shadowed headings are two labels: a transparent one over another.
 TEST_F(UiTest, TransparentLabelShowsWhatLiesBeneathIt) {
     auto w = make(WindowStyle::Main, {458, 245}, L"paint");
-    ControlSpec panel = spec(1, Kind::Picture, {0, 0, 457, 227});
+    ControlSpec panel = desc(1, Kind::Picture, {0, 0, 457, 227});
     panel.background = {192, 192, 192}, panel.defaultBackground = false;
     w->addPicture(panel).canvas().frameRect(45, 15, 245, 95, Green);
-    ControlSpec heading = spec(2, Kind::Label, {8, 3, 438, 17}, L"システムメモリをクリーンアップ中です......", 1);
+    ControlSpec heading = desc(2, Kind::Label, {8, 3, 438, 17}, L"システムメモリをクリーンアップ中です......", 1);
     heading.align = Align::Centre, heading.font.points = 12;
     heading.textColour = {128, 0, 0}, heading.defaultTextColour = false;
     w->add(heading);

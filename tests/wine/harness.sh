@@ -1,11 +1,6 @@
-# Wine harness, sourced by bash scripts: a virtual X server, a Wine prefix of our own inside the
-# build tree (never ~/.wine), and clean shutdown of both.
-#
-#   harness_display                        # Xvfb on a free display (HARNESS_USE_DISPLAY=1 keeps $DISPLAY)
-#   harness_prefix /path/to/prefix [dpi]   # created once, then reused; locked while we run
-#   harness_wine 60 some.exe args...       # run under Wine with a time limit
-#   harness_stop                           # stop wineserver and Xvfb
-
+# Wine harness, sourced by bash scripts: harness_display (Xvfb on a free display; HARNESS_USE_DISPLAY=1
+# keeps $DISPLAY), harness_prefix DIR [dpi] (a Wine prefix of our own, never ~/.wine: created once,
+# locked while we run), harness_wine SECONDS program args (with a time limit), harness_stop.
 HARNESS_WINE=${HARNESS_WINE:-/usr/lib/wine/wine64}
 HARNESS_WINESERVER=${HARNESS_WINESERVER:-/usr/lib/wine/wineserver}
 HARNESS_XVFB_PID=

@@ -36,36 +36,18 @@ int emit(const std::vector<std::wstring>& fields) {
     return 0;
 }
 
-int fail(const std::wstring& message) {
-    write(STD_ERROR_HANDLE, L"error\t" + message + L'\n');
-    return 1;
-}
+int fail(const std::wstring& message) { return write(STD_ERROR_HANDLE, L"error\t" + message + L'\n'), 1; }
 
 long long number(const std::wstring& text) { return std::wcstoll(text.c_str(), nullptr, 0); }
 std::wstring num(long long value) { return std::to_wstring(value); }
 std::wstring flag(bool value) { return value ? L"1" : L"0"; }
-std::wstring hex(HWND window) {
-    wchar_t text[24];
-    std::swprintf(text, 24, L"0x%llx", static_cast<unsigned long long>(UINT_PTR(window)));
-    return text;
-}
+std::wstring hex(HWND w) { wchar_t t[24]; return std::swprintf(t, 24, L"0x%llx", static_cast<unsigned long long>(UINT_PTR(w))), t; }
 DWORD ms(const Args& a, std::size_t i) { return i < a.size() ? DWORD(number(a[i])) : 10000; }
 
-DWORD pidOf(HWND window) {
-    DWORD pid = 0;
-    GetWindowThreadProcessId(window, &pid);
-    return pid;
-}
-
-std::wstring titleOf(HWND window) {  // kept by the system: no message reaches the owner
-    wchar_t title[512];
-    return std::wstring(title, std::max(GetWindowTextW(window, title, 512), 0));
-}
-
-std::wstring classOf(HWND window) {
-    wchar_t name[256];
-    return std::wstring(name, std::max(GetClassNameW(window, name, 256), 0));
-}
+DWORD pidOf(HWND w) { DWORD pid = 0; return GetWindowThreadProcessId(w, &pid), pid; }
+std::wstring classOf(HWND w) { wchar_t t[256]; return std::wstring(t, std::max(GetClassNameW(w, t, 256), 0)); }
+// A top-level window's title is kept by the system: no message reaches its owner.
+std::wstring titleOf(HWND w) { wchar_t t[512]; return std::wstring(t, std::max(GetWindowTextW(w, t, 512), 0)); }
 
 // WM_GETTEXT: a control's text, marshalled from its process.
 std::wstring textOf(HWND window) {

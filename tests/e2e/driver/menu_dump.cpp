@@ -20,11 +20,8 @@ void record(std::wstring& out, std::initializer_list<std::wstring> fields) {
 void items(std::wstring& out, HMENU menu, int depth) {
     for (int i = 0, count = GetMenuItemCount(menu); i < count; ++i) {
         wchar_t text[256] = {};
-        MENUITEMINFOW item{};
-        item.cbSize = sizeof item;
-        item.fMask = MIIM_FTYPE | MIIM_ID | MIIM_STRING | MIIM_SUBMENU;
-        item.dwTypeData = text;
-        item.cch = 255;
+        MENUITEMINFOW item{sizeof(MENUITEMINFOW), MIIM_FTYPE | MIIM_ID | MIIM_STRING | MIIM_SUBMENU};
+        item.dwTypeData = text, item.cch = 255;
         if (!GetMenuItemInfoW(menu, i, TRUE, &item)) continue;
         if (item.fType & MFT_SEPARATOR) record(out, {L"separator", std::to_wstring(depth)});
         else record(out, {L"item", std::to_wstring(depth), std::to_wstring(item.hSubMenu ? -1 : int(item.wID)), text});
@@ -43,26 +40,25 @@ BOOL CALLBACK window(HWND hwnd, LPARAM out) {
     if (pid != GetCurrentProcessId() || (popup && !IsWindowVisible(hwnd))) return TRUE;
     if (popup) SendMessageTimeoutW(hwnd, MN_GETHMENU, 0, 0, SMTO_ABORTIFHUNG, 2000, &menu);
     std::swprintf(handle, 24, L"0x%llx", static_cast<unsigned long long>(UINT_PTR(hwnd)));
-    if (menu) record(*reinterpret_cast<std::wstring*>(out), {popup ? L"popup" : L"bar", handle, title});
-    if (menu) items(*reinterpret_cast<std::wstring*>(out), HMENU(menu), 0);
+    if (menu) record(*reinterpret_cast<std::wstring*>(out), {popup ? L"popup" : L"bar", handle, title}),
+              items(*reinterpret_cast<std::wstring*>(out), HMENU(menu), 0);
     return TRUE;
 }
 
-void writeMenus() {
-    std::wstring text;
-    EnumWindows(window, LPARAM(&text));
-    wchar_t path[MAX_PATH];
-    const std::wstring done = std::wstring(path, GetModuleFileNameW(self, path, MAX_PATH)) + L".txt", part = done + L".part";
-    HANDLE file = CreateFileW(part.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD written = 0;
-    if (file == INVALID_HANDLE_VALUE) return;
-    WriteFile(file, text.data(), DWORD(text.size() * sizeof(wchar_t)), &written, nullptr);
-    CloseHandle(file);
-    MoveFileExW(part.c_str(), done.c_str(), MOVEFILE_REPLACE_EXISTING);  // so that the driver sees it whole
-}
-
+// Written under another name first, then renamed, so that the driver sees it whole. Everything is
+// freed before FreeLibraryAndExitThread, which never returns.
 DWORD WINAPI dump(void*) {
-    writeMenus();
+    {
+        std::wstring text;
+        EnumWindows(window, LPARAM(&text));
+        wchar_t path[MAX_PATH];
+        const std::wstring done = std::wstring(path, GetModuleFileNameW(self, path, MAX_PATH)) + L".txt", part = done + L".part";
+        HANDLE file = CreateFileW(part.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        DWORD written = 0;
+        const bool whole = WriteFile(file, text.data(), DWORD(text.size() * sizeof(wchar_t)), &written, nullptr);
+        if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+        if (whole) MoveFileExW(part.c_str(), done.c_str(), MOVEFILE_REPLACE_EXISTING);
+    }
     FreeLibraryAndExitThread(self, 0);
 }
 
