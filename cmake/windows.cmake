@@ -34,12 +34,19 @@ if(LARK_WIN32_TESTS)
   target_link_options(win32_tests PRIVATE -static)
 endif()
 
-file(GLOB LARK_DRIVER_SOURCES CONFIGURE_DEPENDS tests/e2e/driver/*.cpp)
-if(LARK_DRIVER_SOURCES)
-  add_executable(driver ${LARK_DRIVER_SOURCES})
+# The end-to-end driver, and the DLL it loads into the program to read its menus (under Wine menus
+# cannot be read from another process). The DLL lands beside driver.exe, where the driver looks.
+if(EXISTS ${CMAKE_SOURCE_DIR}/tests/e2e/driver/main.cpp)
+  add_executable(driver tests/e2e/driver/main.cpp)
   target_compile_definitions(driver PRIVATE ${LARK_WIN_DEFS})
   target_link_libraries(driver PRIVATE ${LARK_WIN_LIBS})
   target_link_options(driver PRIVATE -static -municode)
+  add_library(menu_dump SHARED tests/e2e/driver/menu_dump.cpp)
+  set_target_properties(menu_dump PROPERTIES PREFIX "")
+  target_compile_definitions(menu_dump PRIVATE ${LARK_WIN_DEFS})
+  target_link_libraries(menu_dump PRIVATE user32)
+  target_link_options(menu_dump PRIVATE -static)
+  add_dependencies(driver menu_dump)
 endif()
 
 # The idle benchmark's floor: the same timers in an otherwise empty program.

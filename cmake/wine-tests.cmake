@@ -37,8 +37,8 @@ if(TARGET larkspan AND TARGET driver)
     endif()
     lark_wine_prefix(${dpi} prefix dpi_args)
     add_test(NAME ${name}
-      COMMAND ${LARK_WINE_RUN} --prefix ${prefix} ${dpi_args} --timeout 580
-              -- ${LARK_PYTHON} -u ${test_file} -v)
+      COMMAND ${LARK_WINE_RUN} --prefix ${prefix} ${dpi_args} --timeout 580 -- ${LARK_PYTHON} -u -m unittest -v ${stem}
+      WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}/tests/e2e)
     set_tests_properties(${name} PROPERTIES
       TIMEOUT 600
       RESOURCE_LOCK ${prefix}

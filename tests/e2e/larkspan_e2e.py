@@ -1,301 +1,204 @@
-"""Shared pieces of the end-to-end tests: the driver, the program under test and a test case base.
+"""Shared pieces of the end-to-end tests: driver.exe, the program under test and a test case base.
 
-The tests run inside tests/wine/run, which provides WINE, WINESERVER, WINEPREFIX and DISPLAY.
-CTest adds LARK_EXE, LARK_DRIVER and LARK_OUTPUT (where screenshots and logs are kept).
+They run inside tests/wine/run (WINE, WINESERVER, WINEPREFIX, DISPLAY); CTest adds LARK_EXE,
+LARK_DRIVER and LARK_OUTPUT. A file tests/e2e/test_<area>.py is the CTest test e2e_<area> (python3
+-m unittest test_<area>, in tests/e2e); a line "# wine-dpi: 144" in it gives it a prefix of its own
+at that DPI. Every test starts from the prefix's pristine per-user registry (default settings) and
+ends with every copy of the program stopped."""
 
-A new area gets a file tests/e2e/test_<area>.py with LarkspanCase subclasses; CTest picks it up as
-e2e_<area>. Every test starts from the prefix's pristine per-user registry (default settings) and
-ends with every copy of the program stopped. A line "# wine-dpi: 144" in the file runs it in a
-prefix of its own at that screen DPI.
-"""
-
+import collections
 import os
+import re
 import shutil
 import subprocess
 import tempfile
 import time
 import unittest
-from dataclasses import dataclass
 from pathlib import Path
 
-MAIN_TITLE = "Larkspan    "  # the word and four blanks
-TRAY_HOST_TITLE = "だみい"
+# Should anything start a reclamation, every block stays small: the program sees the host's memory.
+os.environ.setdefault("LARKSPAN_MAX_BLOCK_MIB", "16")
 
-# Control ids of the main panel (shell/form1.h).
-ID_RAM0 = 116
-ID_RAMS0 = ID_RAM0 + 5
-DESIGN_CLIENT = (458, 245)
+MAIN = "Larkspan    "  # the main panel's title: the word and four blanks
+TRAY_HOST = "だみい"
+SETTINGS_KEY = r"HKCU\Software\Quorvane\Larkspan100"
+WM_CLOSE, WM_QUERYENDSESSION, WM_ENDSESSION, WM_COMMAND, WM_HSCROLL, BM_CLICK = 0x10, 0x11, 0x16, 0x111, 0x114, 0xF5
+SB_CODES = dict(lineleft=0, lineright=1, pageleft=2, pageright=3, thumb=4, track=5, left=6, right=7, end=8)
 
-WM_CLOSE = "WM_CLOSE"
-CALL_TIMEOUT = 30  # seconds for any one driver call
+# Main panel control and menu ids.
+ID_CLEANUP_PANEL, ID_STOP, ID_CLEANUP_HEADING = 101, 102, 104
+ID_SIZE0, ID_UNIT0 = 116, 121  # the five size rows: number and unit
+ID_AMOUNT, ID_AMOUNT_BAR, ID_WARNING, ID_WARNING_BAR = 127, 129, 131, 133  # the sliders and their amount labels
+ID_SECURE, ID_STATUS = 135, 136
+ID_MENU_CLEANUP = 201
+
+Window = collections.namedtuple("Window", "hwnd pid visible cls x y width height title")
+Control = collections.namedtuple("Control", "hwnd id parent cls visible value text")
 
 
 def env(name):
-    value = os.environ.get(name)
-    if not value:
+    if not os.environ.get(name):
         raise unittest.SkipTest(f"{name} is not set: run through ctest or tests/wine/run")
+    return os.environ[name]
+
+
+def wait_until(read, done, timeout=3.0):
+    """Polls read() until done(value) holds or the time is up; returns the last value."""
+    deadline = time.monotonic() + timeout
+    while not done(value := read()) and time.monotonic() < deadline:
+        time.sleep(0.1)
     return value
 
 
-def unescape(field):
-    out, chars = [], iter(field)
-    for c in chars:
-        if c != "\\":
-            out.append(c)
-            continue
-        nxt = next(chars, "")
-        out.append({"t": "\t", "n": "\n", "r": "\r", "\\": "\\"}.get(nxt, "\\" + nxt))
-    return "".join(out)
-
-
-class DriverError(AssertionError):
-    pass
-
-
-@dataclass
-class ControlInfo:
-    id: int
-    parent: int
-    cls: str
-    visible: bool
-    rect: tuple  # left, top, width, height in the top-level window's client coordinates
-    text: str
-
-
-@dataclass
-class MemStatus:
-    load: int
-    total_phys: int
-    avail_phys: int
-    total_page_file: int
-    avail_page_file: int
-    total_virtual: int
-    avail_virtual: int
-
-
 class Driver:
-    """driver.exe, run under Wine in the same prefix and display as the program."""
+    """driver.exe, run under Wine in the program's prefix and display."""
 
-    def __init__(self):
-        self.wine = env("WINE")
-        self.exe = env("LARK_DRIVER")
-
-    def call(self, *args, timeout=CALL_TIMEOUT):
-        """Runs one command: (exit code, output rows, error text)."""
-        # Output goes through files, not pipes: the first Wine process of a session starts Wine's
-        # own background services, which inherit its handles and would hold a pipe open.
+    def call(self, *args, timeout=30):
+        # Output through files: Wine's background services, started by the first Wine process,
+        # inherit its handles and would hold a pipe open.
         with tempfile.TemporaryFile() as out, tempfile.TemporaryFile() as err:
-            code = subprocess.run([self.wine, self.exe, *map(str, args)], stdin=subprocess.DEVNULL,
+            code = subprocess.run([env("WINE"), env("LARK_DRIVER"), *map(str, args)], stdin=subprocess.DEVNULL,
                                   stdout=out, stderr=err, timeout=timeout).returncode
-            out.seek(0)
-            err.seek(0)
-            rows = [[unescape(f) for f in line.split("\t")]
-                    for line in out.read().decode("utf-8", "replace").splitlines() if line]
-            return code, rows, err.read().decode("utf-8", "replace").strip()
+            out.seek(0), err.seek(0)
+            unescape = {"\\t": "\t", "\\n": "\n", "\\r": "\r", "\\\\": "\\"}
+            rows = [[re.sub(r"\\.", lambda m: unescape.get(m[0], m[0]), f) for f in line.split("\t")]
+                    for line in out.read().decode().splitlines() if line]
+            return code, rows, err.read().decode(errors="replace").strip()
 
-    def run(self, *args, check=True, timeout=CALL_TIMEOUT):
-        """The output rows; raises when the command fails, unless check is False."""
+    def run(self, *args, timeout=30):
         code, rows, errors = self.call(*args, timeout=timeout)
-        if check and code != 0:
-            raise DriverError(f"driver {' '.join(map(str, args))} failed ({code}): {errors}")
+        if code != 0:
+            raise AssertionError(f"driver {' '.join(map(str, args))} failed ({code}): {errors}")
         return rows
 
-    def ok(self, *args, timeout=CALL_TIMEOUT):
-        """True when the command succeeded."""
-        return self.call(*args, timeout=timeout)[0] == 0
+    def windows(self, *of, command="windows", timeout=30):
+        return [Window(r[1], int(r[2]), r[3] == "1", r[4], *map(int, r[5:9]), r[9])
+                for r in self.run(command, *of, timeout=timeout)]
 
-    def wait_window(self, title, timeout_ms=10000):
-        rows = self.run("wait", title, timeout_ms, timeout=timeout_ms / 1000 + CALL_TIMEOUT)
-        return rows[0][1]  # hwnd
+    def wait(self, title, ms=10000):
+        return self.windows(title, ms, command="wait", timeout=ms / 1000 + 30)[0]
 
-    def wait_gone(self, title, timeout_ms=10000):
-        return self.ok("wait-gone", title, timeout_ms, timeout=timeout_ms / 1000 + CALL_TIMEOUT)
-
-    def windows(self):
-        return [dict(hwnd=r[1], pid=int(r[2]), visible=r[3] == "1", cls=r[4], title=r[5])
-                for r in self.run("windows") if r[0] == "window"]
+    def wait_gone(self, title, ms=10000):
+        return self.call("wait-gone", title, ms, timeout=ms / 1000 + 30)[0] == 0
 
     def controls(self, window):
-        return {int(r[1]): ControlInfo(int(r[1]), int(r[2]), r[3], r[4] == "1",
-                                       tuple(int(v) for v in r[5:9]), r[9])
-                for r in self.run("controls", window) if r[0] == "control"}
+        return {int(r[2]): Control(r[1], int(r[2]), r[3], r[4], r[5] == "1", r[6], r[7]) for r in self.run("controls", window)}
 
-    def client_size(self, window):
-        row = self.run("client", window)[0]
-        return int(row[1]), int(row[2])
+    def post(self, window, message, wparam=0, lparam=0):
+        self.run("post", window, message, wparam, lparam)
+
+    def click(self, window, control):
+        self.post("hwnd:" + self.controls(window)[control].hwnd, BM_CLICK)
+
+    def scroll(self, window, bar, code, thumb=0):
+        """What a user's click or drag on a scroll bar tells the bar's container."""
+        c = self.controls(window)[bar]
+        self.post("hwnd:" + c.parent, WM_HSCROLL, SB_CODES[code] | thumb << 16, int(c.hwnd, 16))
+        self.post("hwnd:" + c.parent, WM_HSCROLL, SB_CODES["end"], int(c.hwnd, 16))
+
+    def menus(self, window):
+        """The menu bars and open popup menus of the window's process, as (kind, hwnd, title, items):
+        kind "bar" or "popup", items ("item", depth, text) or ("separator", depth)."""
+        menus = []
+        for r in self.run("menu", window):
+            if r[0] in ("bar", "popup"):
+                menus.append((*r, []))
+            else:
+                menus[-1][3].append((r[0], int(r[1]), *r[3:]))
+        return menus
+
+    def tray_icon(self, owner):
+        return self.run("tray", owner)[0][2] == "1"
 
     def memstatus(self):
-        row = self.run("memstatus")[0]
-        return MemStatus(*(int(v) for v in row[1:8]))
-
-    def tray_icon_present(self, window, icon_id=1):
-        """Whether the shell holds the icon of this window (a title or "hwnd:0x...") and id."""
-        row = self.run("tray-probe", window, icon_id)[0]
-        return row[2] == "1"
-
-    def delete_tray_icon(self, window, icon_id=1):
-        """Takes the icon out of the tray behind its owner's back; True when it was there."""
-        return self.ok("tray-delete", window, icon_id)
-
-    def broadcast(self, message_name):
-        """Posts a registered window message (e.g. "TaskbarCreated") to every top-level window."""
-        self.run("broadcast", message_name)
-
-    def screenshot_png(self, window, png):
-        """Captures the window's client area into a PNG file (via a BMP and ImageMagick)."""
-        png = Path(png)
-        bmp = png.with_suffix(".bmp")
-        self.run("screenshot", window, bmp)
-        subprocess.run(["convert", str(bmp), str(png)], check=True, timeout=CALL_TIMEOUT)
-        bmp.unlink()
-        return png
+        names = "load total_phys avail_phys total_page_file avail_page_file total_virtual avail_virtual".split()
+        return dict(zip(names, map(int, self.run("memstatus")[0][1:])))
 
 
-class App:
-    """larkspan.exe started under Wine from this process, so its exit code is seen."""
+class Picture:
+    """A window's client area as the screen shows it, kept as a PPM file for people to look at."""
 
-    def __init__(self, driver, log_path):
-        self.driver = driver
-        self.exe = env("LARK_EXE")
-        self.log_path = log_path
-        self.proc = None
+    def __init__(self, window, ppm):
+        geometry = f"{window.width}x{window.height}+{window.x}+{window.y}"
+        subprocess.run(["import", "-window", "root", "-crop", geometry, "-depth", "8", f"ppm:{ppm}"], check=True, timeout=30)
+        self.width, self.rgb = window.width, Path(ppm).read_bytes().split(b"\n", 3)[3]
 
-    def start(self):
-        with open(self.log_path, "wb") as log:
-            self.proc = subprocess.Popen([env("WINE"), self.exe], stdin=subprocess.DEVNULL,
-                                         stdout=log, stderr=subprocess.STDOUT)
-        return self
+    def pixel(self, x, y):
+        i = 3 * (y * self.width + x)
+        return tuple(self.rgb[i:i + 3])
 
-    def wait_main(self, timeout_ms=15000):
-        """The main panel's handle; fails at once when the program ends instead."""
-        deadline = time.monotonic() + timeout_ms / 1000
-        while time.monotonic() < deadline:
-            code, rows, _ = self.driver.call("wait", MAIN_TITLE, 1000)
-            if code == 0:
-                return rows[0][1]
-            if not self.running():
-                raise AssertionError(f"larkspan.exe ended with exit code {self.proc.returncode:#x} "
-                                     f"before its main panel appeared: {self.log_tail()}")
-        raise AssertionError(f"no main panel within {timeout_ms} ms: {self.log_tail()}")
-
-    def log_tail(self):
-        lines = Path(self.log_path).read_text(errors="replace").strip().splitlines()
-        return " | ".join(lines[-5:]) or "(no output)"
-
-    def running(self):
-        return self.proc is not None and self.proc.poll() is None
-
-    def wait_exit(self, timeout):
-        """The exit code, or None when the process is still running after the timeout."""
-        try:
-            return self.proc.wait(timeout=timeout)
-        except subprocess.TimeoutExpired:
-            return None
-
-    def stop(self):
-        """Ends the program whatever state it is in: close the panel, then kill."""
-        if not self.running():
-            return
-        self.driver.ok("post", MAIN_TITLE, WM_CLOSE)
-        if self.wait_exit(10) is None:
-            self.proc.kill()
-            self.proc.wait(10)
+    def dominant_share(self):
+        """The share of the pixels that have the most common colour: 1.0 for a blank picture."""
+        counts = collections.Counter(self.rgb[i:i + 3] for i in range(0, len(self.rgb), 3))
+        return counts.most_common(1)[0][1] * 3 / len(self.rgb)
 
 
-SETTINGS_KEY = r"HKCU\Software\Quorvane\Larkspan100"
+def run(*command):
+    return subprocess.run(command, stdin=subprocess.DEVNULL, capture_output=True, timeout=30, text=True, errors="replace")
 
 
-def reg(*args, check=True):
-    """Runs Wine's reg.exe in the test's prefix: the completed process, its output as text."""
-    return subprocess.run([env("WINE"), "reg", *args], check=check, stdin=subprocess.DEVNULL,
-                          capture_output=True, timeout=CALL_TIMEOUT, text=True, errors="replace")
-
-
-def store_setting(name, data, kind="REG_SZ"):
-    """Seeds one stored setting (before the program starts)."""
-    reg("add", SETTINGS_KEY, "/v", name, "/t", kind, "/d", str(data), "/f")
+def store_settings(**values):
+    """Seeds stored settings before the program starts: name="text" or name=("REG_DWORD", "5")."""
+    for name, value in values.items():
+        kind, data = value if isinstance(value, tuple) else ("REG_SZ", value)
+        run(env("WINE"), "reg", "add", SETTINGS_KEY, "/v", name, "/t", kind, "/d", data, "/f").check_returncode()
 
 
 def stored_settings():
-    """The stored settings as {name: (type, data)}; empty when the key does not exist."""
-    out = reg("query", SETTINGS_KEY, check=False)
-    values = {}
-    for line in out.stdout.replace("\r", "").splitlines():
-        fields = line.strip().split(None, 2)
-        if len(fields) >= 2 and fields[1].startswith("REG_"):
-            values[fields[0]] = (fields[1], fields[2] if len(fields) > 2 else "")
-    return values
+    """{name: text} of the stored settings that are texts."""
+    rows = [line.split(None, 2) for line in run(env("WINE"), "reg", "query", SETTINGS_KEY).stdout.splitlines()]
+    return {r[0]: (r[2] if len(r) > 2 else "") for r in rows if len(r) > 1 and r[1] == "REG_SZ"}
 
 
 def stop_wineserver():
-    wineserver = env("WINESERVER")
-    for flag in ("-k", "-w"):
-        subprocess.run([wineserver, flag], stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
-                       stderr=subprocess.DEVNULL, timeout=CALL_TIMEOUT)
-
-
-def reset_user_state():
-    """Clean stored settings: stop the prefix's wineserver and restore its pristine user registry."""
-    stop_wineserver()
-    prefix = Path(env("WINEPREFIX"))
-    shutil.copyfile(env("HARNESS_PRISTINE_USER_REG"), prefix / "user.reg")
+    run(env("WINESERVER"), "-k"), run(env("WINESERVER"), "-w")
 
 
 class LarkspanCase(unittest.TestCase):
     """Each test starts from clean stored settings with no copy of the program running."""
 
     def setUp(self):
-        reset_user_state()
+        self.reset()
         self.driver = Driver()
         self.out = Path(env("LARK_OUTPUT")) / self.id().split(".", 1)[-1]
         self.out.mkdir(parents=True, exist_ok=True)
-        self._apps = []
-        self.addCleanup(self._stop_all)
+        self.apps = []
+        self.addCleanup(self.stop_all)
 
-    def _stop_all(self):
-        for app in self._apps:
-            app.stop()
+    @staticmethod
+    def reset():
+        """Default settings: the prefix's pristine user registry, with its wineserver stopped."""
         stop_wineserver()
+        shutil.copyfile(env("HARNESS_PRISTINE_USER_REG"), Path(env("WINEPREFIX")) / "user.reg")
 
-    def new_app(self):
-        app = App(self.driver, self.out / f"larkspan-{len(self._apps)}.log")
-        self._apps.append(app)
-        return app
+    def stop_all(self):
+        stop_wineserver()  # which ends every program of the prefix
+        for app in self.apps:
+            app.wait(10)
 
-    def start_app(self):
-        """Starts the program and waits for its main panel."""
-        app = self.new_app().start()
-        app.wait_main()
-        return app
+    def start_app(self, max_block_mib=16):
+        """Starts larkspan.exe under Wine from here, so that its exit is seen; waits for its main panel."""
+        with open(self.out / f"larkspan-{len(self.apps)}.log", "wb") as log:
+            self.apps.append(subprocess.Popen([env("WINE"), env("LARK_EXE")], stdin=subprocess.DEVNULL, stdout=log,
+                                              stderr=subprocess.STDOUT,
+                                              env=dict(os.environ, LARKSPAN_MAX_BLOCK_MIB=str(max_block_mib))))
+        deadline = time.monotonic() + 15
+        while self.driver.call("wait", MAIN, 1000)[0] != 0:
+            if self.apps[-1].poll() is not None or time.monotonic() > deadline:
+                self.fail(f"no main panel; exit code {self.apps[-1].poll()}")
+        return self.apps[-1]
 
-    def keep_screenshot(self, window, name):
-        png = self.driver.screenshot_png(window, self.out / f"{name}.png")
-        print(f"\nscreenshot: {png}", flush=True)
-        return png
+    def close(self, app, message=WM_CLOSE, wparam=0):
+        """Closes the main panel; returns the stored settings once the program has ended."""
+        self.driver.post(MAIN, message, wparam)
+        self.assertIsNotNone(wait_until(app.poll, lambda code: code is not None, 10), "still running 10 s after closing")
+        return stored_settings()
 
+    def screenshot(self, title, name):
+        return Picture(self.driver.wait(title), self.out / f"{name}.ppm")
 
-def size_text(count):
-    """The size rows' text for a byte count: (number text or None, unit)."""
-    if count <= 1024:
-        return None, "Byte"
-    if count <= 1048576:
-        return str(count // 1024), "KB"
-    return str(count // 1048576), "MB"
+    def text(self, control):
+        return self.driver.controls(MAIN)[control].text
 
-
-UNIT_BYTES = {"Byte": 1, "KB": 1024, "MB": 1048576}
-
-
-def image_info(png):
-    """Width, height and number of distinct colours of a picture file."""
-    out = subprocess.run(["identify", "-format", "%w %h %k", str(png)], check=True,
-                         capture_output=True, text=True, timeout=CALL_TIMEOUT).stdout.split()
-    return tuple(int(v) for v in out)
-
-
-def dominant_colour_share(png):
-    """The share of the picture's pixels that have its most common colour (1.0 for a blank one)."""
-    histogram = subprocess.run(["convert", str(png), "-format", "%c", "histogram:info:-"], check=True,
-                               capture_output=True, text=True, timeout=CALL_TIMEOUT).stdout
-    counts = [int(line.split(":", 1)[0]) for line in histogram.splitlines() if ":" in line]
-    return max(counts) / sum(counts)
+    def slider(self, bar):
+        return int(self.driver.controls(MAIN)[bar].value)

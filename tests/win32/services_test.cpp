@@ -1,137 +1,122 @@
-// The platform services against the real system: registry, mutex, memory figures, tray, clock.
+// The platform services against the real system: the block allocator, registry, mutex, memory
+// figures and message boxes.
 #include <windows.h>
-
-#include <gtest/gtest.h>
+#include <psapi.h>
 
 #include <algorithm>
-#include <cstdlib>
+#include <cstdint>
 
+#include "platform/win32/block_allocator.h"
 #include "platform/win32/instance_lock.h"
 #include "platform/win32/memory_stats.h"
 #include "platform/win32/message_boxes.h"
 #include "platform/win32/registry_store.h"
-#include "platform/win32/tray_icons.h"
 #include "win32_test_support.h"
 
 namespace lark::win32::test {
 namespace {
 
-constexpr wchar_t TestKey[] = L"Software\\Quorvane\\Larkspan100.Test";
+constexpr std::size_t MiB = std::size_t{1} << 20;
 
-class RegistryTest : public ::testing::Test {
-protected:
-    void SetUp() override { ::RegDeleteTreeW(HKEY_CURRENT_USER, TestKey); }
-    void TearDown() override { ::RegDeleteTreeW(HKEY_CURRENT_USER, TestKey); }
-    void writeRaw(const wchar_t* name, DWORD type, const void* data, DWORD bytes) {
-        HKEY key = nullptr;
-        ASSERT_EQ(::RegCreateKeyExW(HKEY_CURRENT_USER, TestKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
-                  ERROR_SUCCESS);
-        ASSERT_EQ(::RegSetValueExW(key, name, 0, type, static_cast<const BYTE*>(data), bytes), ERROR_SUCCESS);
-        ::RegCloseKey(key);
+MEMORY_BASIC_INFORMATION query(void* block) { MEMORY_BASIC_INFORMATION info{}; return ::VirtualQuery(block, &info, sizeof info), info; }
+std::size_t workingSet() {
+    PROCESS_MEMORY_COUNTERS counters{};
+    return ::GetProcessMemoryInfo(::GetCurrentProcess(), &counters, sizeof counters) ? counters.WorkingSetSize : 0;
+}
+
+TEST(BlockAllocatorTest, BlocksAreCommittedResidentZeroAndGivenBack) {
+    Win32BlockAllocator blocks;
+    const std::size_t bytes = 64 * MiB + 123, before = workingSet();  // large enough for several threads
+    auto* block = static_cast<unsigned char*>(blocks.claim(bytes));
+    ASSERT_NE(block, nullptr);
+    EXPECT_GE(workingSet(), before + bytes - MiB);  // every page was made resident
+    EXPECT_EQ(query(block).State, DWORD(MEM_COMMIT));
+    EXPECT_EQ(query(block).Protect, DWORD(PAGE_READWRITE));
+    std::size_t nonZero = block[bytes - 1];
+    for (std::size_t i = 0; i < bytes; i += 509) nonZero += block[i] != 0;
+    EXPECT_EQ(nonZero, 0u);
+    blocks.release(block);
+    EXPECT_EQ(query(block).State, DWORD(MEM_FREE));
+}
+
+// Small and empty requests give usable blocks, impossible ones nothing, and a cap bounds every block.
+TEST(BlockAllocatorTest, RequestsOfEverySizeAndTheCap) {
+    Win32BlockAllocator blocks;
+    for (std::size_t bytes : {std::size_t{0}, std::size_t{1}, std::size_t{4097}, 3 * MiB}) {
+        void* block = blocks.claim(bytes);
+        ASSERT_NE(block, nullptr) << bytes;
+        static_cast<volatile char*>(block)[bytes ? bytes - 1 : 0] = 7;
+        blocks.release(block);
     }
-    RegistrySettingsStore store{TestKey};
-};
+    blocks.release(nullptr);
+    EXPECT_EQ(blocks.claim(std::size_t{1} << 60), nullptr);  // beyond the address space
+    EXPECT_EQ(blocks.claim(SIZE_MAX), nullptr);
+    Win32BlockAllocator capped(2 * MiB);
+    void* block = capped.claim(std::size_t{1} << 40);  // a TiB asked, 2 MiB given
+    EXPECT_EQ(query(block).RegionSize, 2 * MiB);
+    capped.release(block);
 
-TEST_F(RegistryTest, MissingValuesReadAsNothingAndTextsRoundTrip) {
+    const wchar_t* name = L"LARKSPAN_MAX_BLOCK_MIB";
+    for (auto [text, cap] : {std::pair<const wchar_t*, std::size_t>{nullptr, SIZE_MAX}, {L"64", 64 * MiB}, {L"", SIZE_MAX},
+                             {L"0", SIZE_MAX}, {L"-3", SIZE_MAX}, {L"12x", SIZE_MAX}, {L"99999999999999999999", SIZE_MAX},
+                             {L"17592186044416", SIZE_MAX}}) {
+        ::SetEnvironmentVariableW(name, text);
+        EXPECT_EQ(Win32BlockAllocator::largestBlockFromEnvironment(), cap) << (text ? text : L"(unset)");
+    }
+    ::SetEnvironmentVariableW(name, nullptr);
+}
+
+// Texts round trip; values the program never wrote read as missing, never as garbage.
+TEST(RegistryTest, TextsRoundTripAndForeignValuesReadSafely) {
+    const wchar_t* key = L"Software\\Quorvane\\Larkspan100.Test";
+    ::RegDeleteTreeW(HKEY_CURRENT_USER, key);
+    RegistrySettingsStore store{key};
     EXPECT_EQ(store.read(L"Flag01"), std::nullopt);  // no key yet
-    ASSERT_TRUE(store.write(L"Flag02", L"5"));       // creates the key on demand
-    EXPECT_EQ(store.read(L"Flag01"), std::nullopt);
-    for (auto [name, value] : {std::pair{L"Flag02", L"5"}, {L"Flag05", L"True"}, {L"名前", L"起動準備をしています"}, {L"Empty", L""}}) {
+    for (auto [name, value] : {std::pair<const wchar_t*, std::wstring>{L"Flag02", L"5"}, {L"Flag02", L"0"}, {L"名前", L"起動準備をしています"},
+                               {L"Empty", L""}, {L"Long", std::wstring(RegistrySettingsStore::MaxChars, L'字')}}) {
         ASSERT_TRUE(store.write(name, value));
-        EXPECT_EQ(store.read(name), value);
+        EXPECT_EQ(store.read(name), value) << name;
     }
-    ASSERT_TRUE(store.write(L"Flag02", L"0"));  // overwrite
-    EXPECT_EQ(store.read(L"Flag02"), L"0");
-}
-
-TEST_F(RegistryTest, ValuesOfAnotherTypeReadAsNothing) {
-    DWORD number = 55;
-    writeRaw(L"Flag01", REG_DWORD, &number, sizeof number);
+    const DWORD number = 55;
+    const wchar_t unterminated[3] = {L'4', L'2', L'7'};
+    ::RegSetKeyValueW(HKEY_CURRENT_USER, key, L"Flag01", REG_DWORD, &number, sizeof number);
+    ::RegSetKeyValueW(HKEY_CURRENT_USER, key, L"Flag03", REG_BINARY, "12", 2);
+    ::RegSetKeyValueW(HKEY_CURRENT_USER, key, L"Raw", REG_SZ, unterminated, 2 * sizeof(wchar_t));
+    ASSERT_TRUE(store.write(L"TooLong", std::wstring(RegistrySettingsStore::MaxChars + 1, L'x')));
     EXPECT_EQ(store.read(L"Flag01"), std::nullopt);
-    writeRaw(L"Flag02", REG_BINARY, "12", 2);
-    EXPECT_EQ(store.read(L"Flag02"), std::nullopt);
-}
-
-TEST_F(RegistryTest, LongTextsReadBackWholeUpToTheLimit) {
-    std::wstring longText(5000, L'字');
-    ASSERT_TRUE(store.write(L"Long", longText));
-    EXPECT_EQ(store.read(L"Long"), longText);
-    std::wstring tooLong(RegistrySettingsStore::MaxChars + 1, L'x');
-    ASSERT_TRUE(store.write(L"TooLong", tooLong));
-    EXPECT_EQ(store.read(L"TooLong"), std::nullopt);
-}
-
-TEST_F(RegistryTest, UnterminatedStringIsReadSafely) {
-    const wchar_t raw[3] = {L'4', L'2', L'7'};  // stored without its terminator
-    writeRaw(L"Raw", REG_SZ, raw, 2 * sizeof(wchar_t));
+    EXPECT_EQ(store.read(L"Flag03"), std::nullopt);
     EXPECT_EQ(store.read(L"Raw"), L"42");
+    EXPECT_EQ(store.read(L"TooLong"), std::nullopt);
+    ::RegDeleteTreeW(HKEY_CURRENT_USER, key);
 }
 
-TEST(InstanceLockTest, SecondCopyFindsTheFirst) {
-    std::wstring name = L"Local\\Quorvane.Larkspan100.Test." + std::to_wstring(::GetCurrentProcessId());
+TEST(InstanceLockTest, SecondHolderFindsTheFirstUntilItGoes) {
+    const std::wstring name = L"Local\\Quorvane.Larkspan100.Test." + std::to_wstring(::GetCurrentProcessId());
     NamedMutexLock first(name), second(name);
     EXPECT_TRUE(first.acquire());
     EXPECT_FALSE(second.acquire());
     EXPECT_TRUE(first.acquire());  // holding it already
-    {
-        NamedMutexLock gone(name + L".other");
-        EXPECT_TRUE(gone.acquire());
-    }
-    NamedMutexLock again(name + L".other");  // released with its holder
-    EXPECT_TRUE(again.acquire());
+    EXPECT_TRUE(NamedMutexLock(name + L".other").acquire());
+    EXPECT_TRUE(NamedMutexLock(name + L".other").acquire());  // the first was released with its holder
 }
 
-TEST(MemoryStatsTest, AgreesWithTheSystemFigures) {
+// The figures that bound every block: uncached, and near what the system reports.
+TEST(MemoryStatsTest, HeadroomAgreesWithTheSystemFigures) {
     Win32MemoryStats stats;
-    MEMORYSTATUSEX system{};
-    system.dwLength = sizeof system;
+    MEMORYSTATUSEX system{sizeof system};
     ASSERT_TRUE(::GlobalMemoryStatusEx(&system));
-    MemoryStatus s = stats.sample();
-    EXPECT_EQ(s.totalPhys, system.ullTotalPhys);
-    EXPECT_EQ(s.totalVirtual, system.ullTotalVirtual);
-    EXPECT_EQ(s.totalPageFile, system.ullTotalPageFile);
-    EXPECT_LE(s.availPhys, s.totalPhys);
-    EXPECT_LE(s.memoryLoad, 100u);
-
-    MemoryStatus fresh = stats.freshSample();
-    EXPECT_EQ(fresh.totalPhys, s.totalPhys);
-    auto gap = [](std::uint64_t a, std::uint64_t b) { return a > b ? a - b : b - a; };
-    EXPECT_LT(gap(fresh.availPhys, system.ullAvailPhys), system.ullTotalPhys / 10);  // within 10 %
-
-    Headroom room = stats.headroom();
-    EXPECT_GT(room.availPhys, 0u);
-    EXPECT_LE(room.availPhys, s.totalPhys);
-    EXPECT_LT(gap(room.availPhys, fresh.availPhys), system.ullTotalPhys / 10);
+    const MemoryStatus fresh = stats.freshSample();
+    const Headroom room = stats.headroom();
+    EXPECT_EQ(fresh.totalPhys, system.ullTotalPhys);
+    EXPECT_LT(std::max(fresh.availPhys, room.availPhys) - std::min(fresh.availPhys, room.availPhys), system.ullTotalPhys / 10);
     EXPECT_GT(room.availPageFile, 0u);
 }
 
-class TrayTest : public UiTest {};
-
-TEST_F(TrayTest, AddModifyRemoveWithTheShell) {
-    if (!::FindWindowW(L"Shell_TrayWnd", nullptr)) GTEST_SKIP() << "no notification area";
-    auto host = make(plainSpec(WindowStyle::Hidden, {100, 50}, L"だみい"));
-    Win32TrayIcons tray(pictures);
-    TrayRecord record{host->handle(), 1, nif::Message | nif::Icon | nif::Tip, 512, Picture::Emblem,
-                      L"Larkspan - 起動準備をしています"};
-    ASSERT_TRUE(tray.add(record));
-    EXPECT_FALSE(tray.add(record));  // the same id twice
-    record.icon = levelPicture(7);
-    record.tip = L"Larkspan - 57%の空きメモリ";
-    EXPECT_TRUE(tray.modify(record));
-    record.tip = std::wstring(300, L'長');  // longer than the field: cut, never overflowing
-    EXPECT_TRUE(tray.modify(record));
-    TrayRecord gone{host->handle(), 1, 0, 0, Picture::None, L""};
-    EXPECT_TRUE(tray.remove(gone));
-    EXPECT_FALSE(tray.modify(record));  // nothing left to modify
-}
-
-class MessageBoxTest : public UiTest {};
-
-TEST_F(MessageBoxTest, ReturnsTheButtonPressed) {
-    auto host = make(plainSpec(WindowStyle::Hidden, {100, 50}));
+TEST_F(UiTest, MessageBoxReturnsTheButtonPressed) {
+    auto host = make(WindowStyle::Hidden, {100, 50});
     Win32MessageBoxes boxes;
     int answer = IDNO;
-    events.whenTimer = [&](int) {  // timers keep running inside the box's own loop
+    events.whenTimer = [&] {  // timers keep running inside the box's own loop
         if (HWND box = ::FindWindowW(L"#32770", L"Larkspan.Test")) ::PostMessageW(box, WM_COMMAND, answer, 0);
     };
     host->startTimer(1, 20);

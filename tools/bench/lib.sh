@@ -63,7 +63,7 @@ bench_field() { awk -F'\t' -v tag="$1" -v n="$2" '$1 == tag { print $n; exit }';
 
 # Ends the program through its main panel's close box and waits until it is gone.
 bench_close() {
-    bench_driver post "$BENCH_MAIN_TITLE" WM_CLOSE >/dev/null || true
+    bench_driver post "$BENCH_MAIN_TITLE" 0x10 >/dev/null || true  # WM_CLOSE
     bench_driver wait-gone "$BENCH_MAIN_TITLE" 10000 >/dev/null || true
 }
 

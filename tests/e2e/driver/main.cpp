@@ -1,418 +1,274 @@
-// driver.exe <command> [arguments]: one command per run; see usage() below.
-#include "driver.h"
-
-#include <tlhelp32.h>
+// driver.exe <command> [arguments]: drives another program's windows from outside, as a user or an
+// accessibility tool would; without arguments it lists its commands. It prints one record per line:
+// tab-separated fields in UTF-8, with \t \n \r and \\ escaped inside a field. Exit code 0 done,
+// 1 failed or timed out, 2 usage. <window> is a top-level window's exact title or "hwnd:0x..."
+// (any window, child controls included).
+#include <windows.h>
+#include <shellapi.h>
 
 #include <algorithm>
 #include <cwchar>
+#include <cwctype>
 #include <functional>
 #include <map>
-
-namespace driver {
+#include <string>
+#include <vector>
 
 namespace {
 
 using Args = std::vector<std::wstring>;
 
-constexpr DWORD DefaultWaitMs = 10000;
+void write(DWORD stream, const std::wstring& text) {
+    std::string bytes(text.size() * 3, '\0');
+    bytes.resize(WideCharToMultiByte(CP_UTF8, 0, text.data(), int(text.size()), bytes.data(), int(bytes.size()), nullptr, nullptr));
+    DWORD written = 0;
+    WriteFile(GetStdHandle(stream), bytes.data(), DWORD(bytes.size()), &written, nullptr);
+}
+
+int emit(const std::vector<std::wstring>& fields) {
+    std::wstring line;
+    for (const std::wstring& field : fields) {
+        line += line.empty() ? L"" : L"\t";
+        for (wchar_t c : field)
+            line += c == L'\t' ? L"\\t" : c == L'\n' ? L"\\n" : c == L'\r' ? L"\\r" : c == L'\\' ? L"\\\\" : std::wstring(1, c);
+    }
+    write(STD_OUTPUT_HANDLE, line + L'\n');
+    return 0;
+}
+
+int fail(const std::wstring& message) { return write(STD_ERROR_HANDLE, L"error\t" + message + L'\n'), 1; }
 
 long long number(const std::wstring& text) { return std::wcstoll(text.c_str(), nullptr, 0); }
+std::wstring num(long long value) { return std::to_wstring(value); }
+std::wstring flag(bool value) { return value ? L"1" : L"0"; }
+std::wstring hex(HWND w) { wchar_t t[24]; return std::swprintf(t, 24, L"0x%llx", static_cast<unsigned long long>(UINT_PTR(w))), t; }
+DWORD ms(const Args& a, std::size_t i) { return i < a.size() ? DWORD(number(a[i])) : 10000; }
 
-DWORD optionalMs(const Args& args, std::size_t index) {
-    return index < args.size() ? static_cast<DWORD>(number(args[index])) : DefaultWaitMs;
+DWORD pidOf(HWND w) { DWORD pid = 0; return GetWindowThreadProcessId(w, &pid), pid; }
+std::wstring classOf(HWND w) { wchar_t t[256]; return std::wstring(t, std::max(GetClassNameW(w, t, 256), 0)); }
+// A top-level window's title is kept by the system: no message reaches its owner.
+std::wstring titleOf(HWND w) { wchar_t t[512]; return std::wstring(t, std::max(GetWindowTextW(w, t, 512), 0)); }
+
+// WM_GETTEXT: a control's text, marshalled from its process.
+std::wstring textOf(HWND window) {
+    DWORD_PTR length = 0, copied = 0;
+    if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 2000, &length)) return {};
+    std::wstring text(length + 1, L'\0');
+    SendMessageTimeoutW(window, WM_GETTEXT, text.size(), LPARAM(text.data()), SMTO_ABORTIFHUNG, 2000, &copied);
+    return text.substr(0, copied);
 }
 
-UINT messageCode(const std::wstring& name) {
-    static const std::map<std::wstring, UINT> known{
-        {L"WM_CLOSE", WM_CLOSE},       {L"WM_COMMAND", WM_COMMAND},
-        {L"WM_HSCROLL", WM_HSCROLL},   {L"WM_SYSCOMMAND", WM_SYSCOMMAND},
-        {L"WM_KEYDOWN", WM_KEYDOWN},   {L"WM_KEYUP", WM_KEYUP},
-        {L"WM_QUERYENDSESSION", WM_QUERYENDSESSION}, {L"WM_ENDSESSION", WM_ENDSESSION},
-        {L"WM_LBUTTONDOWN", WM_LBUTTONDOWN}, {L"WM_LBUTTONUP", WM_LBUTTONUP},
-    };
-    const auto found = known.find(name);
-    return found != known.end() ? found->second : static_cast<UINT>(number(name));
+// The top-level windows (parent null) or every descendant of parent.
+std::vector<HWND> windowsUnder(HWND parent) {
+    std::vector<HWND> found;
+    auto add = [](HWND window, LPARAM list) { return reinterpret_cast<std::vector<HWND>*>(list)->push_back(window), TRUE; };
+    parent ? EnumChildWindows(parent, add, LPARAM(&found)) : EnumWindows(add, LPARAM(&found));
+    return found;
 }
 
-int scrollCode(const std::wstring& name) {
-    static const std::map<std::wstring, int> known{
-        {L"lineleft", SB_LINELEFT}, {L"lineright", SB_LINERIGHT}, {L"pageleft", SB_PAGELEFT},
-        {L"pageright", SB_PAGERIGHT}, {L"thumb", SB_THUMBPOSITION}, {L"track", SB_THUMBTRACK},
-        {L"left", SB_LEFT}, {L"right", SB_RIGHT}, {L"end", SB_ENDSCROLL},
-    };
-    const auto found = known.find(name);
-    return found != known.end() ? found->second : -1;
+// A handle is taken as it stands: the shell may hold an icon whose window is gone.
+HWND find(const std::wstring& desc, bool visibleOnly = false) {
+    if (desc.starts_with(L"hwnd:")) return HWND(UINT_PTR(std::wcstoull(desc.c_str() + 5, nullptr, 0)));
+    for (HWND window : windowsUnder(nullptr))
+        if ((!visibleOnly || IsWindowVisible(window)) && titleOf(window) == desc) return window;
+    return nullptr;
 }
 
-HWND topOrFail(const std::wstring& desc, bool visibleOnly = false) {
-    HWND window = findTopLevel(desc, visibleOnly);
-    if (!window) error(L"no window " + desc);
-    return window;
-}
-
-HWND controlOrFail(HWND top, const std::wstring& idOrText) {
-    HWND control = top ? findControl(top, idOrText) : nullptr;
-    if (top && !control) error(L"no control " + idOrText);
-    return control;
-}
-
-std::wstring yesNo(bool value) { return value ? L"1" : L"0"; }
-
-// A Unix path names the same file through Wine's Z: drive.
-std::wstring windowsPath(std::wstring path) {
-    if (!path.starts_with(L'/')) return path;
-    for (wchar_t& c : path)
-        if (c == L'/') c = L'\\';
-    return L"Z:" + path;
-}
-
-// --- commands ---------------------------------------------------------------------------------
-
-int cmdWait(const Args& a) {
-    HWND window = nullptr;
-    if (!waitFor(optionalMs(a, 1), [&] { return (window = findTopLevel(a[0], true)) != nullptr; })) {
-        error(L"timed out waiting for " + a[0]);
-        return Failed;
-    }
-    emit({L"window", hex(reinterpret_cast<std::uintptr_t>(window)), num(processOf(window))});
-    return Ok;
-}
-
-int cmdWaitGone(const Args& a) {
-    if (!waitFor(optionalMs(a, 1), [&] { return findTopLevel(a[0], false) == nullptr; })) {
-        error(L"still there: " + a[0]);
-        return Failed;
-    }
-    emit({L"gone", a[0]});
-    return Ok;
-}
-
-void emitWindow(HWND window) {
-    wchar_t title[512];
-    const int length = GetWindowTextW(window, title, 512);
-    emit({L"window", hex(reinterpret_cast<std::uintptr_t>(window)), num(processOf(window)),
-          yesNo(IsWindowVisible(window)), classOf(window), std::wstring_view(title, length > 0 ? length : 0)});
-}
-
-int cmdFind(const Args& a) {
-    HWND window = topOrFail(a[0]);
-    if (!window) return Failed;
-    emitWindow(window);
-    return Ok;
-}
-
-int cmdWindows(const Args& a) {
-    const long long pid = a.empty() ? -1 : number(a[0]);
-    for (HWND window : topLevelWindows())
-        if (pid < 0 || processOf(window) == static_cast<DWORD>(pid)) emitWindow(window);
-    return Ok;
-}
-
-int cmdControls(const Args& a) {
-    HWND top = topOrFail(a[0]);
-    if (!top) return Failed;
-    for (HWND child : descendants(top)) {
-        const RECT r = clientRectOn(child, top);
-        HWND parent = GetParent(child);
-        emit({L"control", num(GetDlgCtrlID(child)), num(parent == top ? 0 : GetDlgCtrlID(parent)),
-              classOf(child), yesNo(IsWindowVisible(child)), num(r.left), num(r.top),
-              num(r.right - r.left), num(r.bottom - r.top), textOf(child)});
-    }
-    return Ok;
-}
-
-int cmdClient(const Args& a) {
-    HWND top = topOrFail(a[0]);
-    RECT client{};
-    if (!top || !GetClientRect(top, &client)) return Failed;
-    emit({L"client", num(client.right), num(client.bottom)});
-    return Ok;
-}
-
-int cmdText(const Args& a) {
-    HWND control = controlOrFail(topOrFail(a[0]), a[1]);
-    if (!control) return Failed;
-    emit({L"text", textOf(control)});
-    return Ok;
-}
-
-int cmdClick(const Args& a) {
-    HWND control = controlOrFail(topOrFail(a[0]), a[1]);
-    return control && PostMessageW(control, BM_CLICK, 0, 0) ? Ok : Failed;
-}
-
-// The notification a button sends its container when clicked, without the mouse.
-int cmdNotify(const Args& a) {
-    HWND control = controlOrFail(topOrFail(a[0]), a[1]);
-    if (!control) return Failed;
-    const WPARAM w = MAKEWPARAM(GetDlgCtrlID(control), BN_CLICKED);
-    return PostMessageW(GetParent(control), WM_COMMAND, w, reinterpret_cast<LPARAM>(control)) ? Ok : Failed;
-}
-
-int cmdCommand(const Args& a) {
-    HWND top = topOrFail(a[0]);
-    return top && PostMessageW(top, WM_COMMAND, MAKEWPARAM(number(a[1]), 0), 0) ? Ok : Failed;
-}
-
-int cmdPost(const Args& a) {
-    HWND top = topOrFail(a[0]);
-    const WPARAM w = a.size() > 2 ? static_cast<WPARAM>(number(a[2])) : 0;
-    const LPARAM l = a.size() > 3 ? static_cast<LPARAM>(number(a[3])) : 0;
-    return top && PostMessageW(top, messageCode(a[1]), w, l) ? Ok : Failed;
-}
-
-int cmdSend(const Args& a) {
-    HWND top = topOrFail(a[0]);
-    if (!top) return Failed;
-    const WPARAM w = a.size() > 2 ? static_cast<WPARAM>(number(a[2])) : 0;
-    const LPARAM l = a.size() > 3 ? static_cast<LPARAM>(number(a[3])) : 0;
-    DWORD_PTR result = 0;
-    if (!SendMessageTimeoutW(top, messageCode(a[1]), w, l, SMTO_ABORTIFHUNG, optionalMs(a, 4), &result)) {
-        error(L"no answer");
-        return Failed;
-    }
-    emit({L"result", num(static_cast<long long>(result))});
-    return Ok;
-}
-
-// What a user's drag or click on a scroll bar tells the scroll bar's container.
-int cmdHscroll(const Args& a) {
-    HWND bar = controlOrFail(topOrFail(a[0]), a[1]);
-    const int code = scrollCode(a[2]);
-    if (!bar || code < 0) return bar ? Usage : Failed;
-    const int position = a.size() > 3 ? static_cast<int>(number(a[3])) : 0;
-    HWND parent = GetParent(bar);
-    const auto from = reinterpret_cast<LPARAM>(bar);
-    const bool posted = PostMessageW(parent, WM_HSCROLL, MAKEWPARAM(code, position), from) &&
-                        (code == SB_ENDSCROLL || PostMessageW(parent, WM_HSCROLL, SB_ENDSCROLL, from));
-    return posted ? Ok : Failed;
-}
-
-int cmdScrollPos(const Args& a) {
-    HWND bar = controlOrFail(topOrFail(a[0]), a[1]);
-    if (!bar) return Failed;
-    SCROLLINFO info{};
-    info.cbSize = sizeof info;
-    info.fMask = SIF_ALL;
-    if (GetScrollInfo(bar, SB_CTL, &info)) {
-        emit({L"scroll", num(info.nPos), num(info.nMin), num(info.nMax), num(info.nPage)});
-        return Ok;
-    }
-    DWORD_PTR position = 0;  // the position alone, when the full record cannot cross processes
-    if (!SendMessageTimeoutW(bar, SBM_GETPOS, 0, 0, SMTO_ABORTIFHUNG, 2000, &position)) return Failed;
-    emit({L"scroll", num(static_cast<int>(position)), L"", L"", L""});
-    return Ok;
-}
-
-int cmdScreenshot(const Args& a) {
-    HWND top = topOrFail(a[0]);
-    if (!top) return Failed;
-    if (!captureClient(top, windowsPath(a[1]))) {
-        error(L"capture failed");
-        return Failed;
-    }
-    emit({L"screenshot", a[1]});
-    return Ok;
-}
-
-int cmdMemStatus(const Args&) {
-    MEMORYSTATUSEX status{};
-    status.dwLength = sizeof status;
-    if (!GlobalMemoryStatusEx(&status)) return Failed;
-    emit({L"memstatus", num(status.dwMemoryLoad), num(static_cast<long long>(status.ullTotalPhys)),
-          num(static_cast<long long>(status.ullAvailPhys)), num(static_cast<long long>(status.ullTotalPageFile)),
-          num(static_cast<long long>(status.ullAvailPageFile)), num(static_cast<long long>(status.ullTotalVirtual)),
-          num(static_cast<long long>(status.ullAvailVirtual))});
-    return Ok;
-}
-
-struct ProcessHandle {
-    HANDLE handle;
-    explicit ProcessHandle(DWORD pid)
-        : handle(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | SYNCHRONIZE, FALSE, pid)) {}
-    ~ProcessHandle() { if (handle) CloseHandle(handle); }
-    ProcessHandle(const ProcessHandle&) = delete;
-    ProcessHandle& operator=(const ProcessHandle&) = delete;
-};
-
-int cmdAlive(const Args& a) {
-    ProcessHandle process(static_cast<DWORD>(number(a[0])));
-    DWORD code = 0;
-    const bool alive = process.handle && GetExitCodeProcess(process.handle, &code) && code == STILL_ACTIVE;
-    emit({L"alive", a[0], yesNo(alive)});
-    return alive ? Ok : Failed;
-}
-
-int cmdWaitExit(const Args& a) {
-    ProcessHandle process(static_cast<DWORD>(number(a[0])));
-    DWORD code = 0;
-    if (process.handle && WaitForSingleObject(process.handle, optionalMs(a, 1)) != WAIT_OBJECT_0) {
-        error(L"still running");
-        return Failed;
-    }
-    if (process.handle) GetExitCodeProcess(process.handle, &code);
-    emit({L"exited", a[0], num(code)});
-    return Ok;
-}
-
-int cmdProcesses(const Args& a) {
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (snapshot == INVALID_HANDLE_VALUE) return Failed;
-    PROCESSENTRY32W entry{};
-    entry.dwSize = sizeof entry;
-    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry))
-        if (a.empty() || _wcsicmp(entry.szExeFile, a[0].c_str()) == 0)
-            emit({L"process", num(entry.th32ProcessID), entry.szExeFile});
-    CloseHandle(snapshot);
-    return Ok;
-}
-
-// Starts a program by its full path (a Unix path works too), without waiting for it.
-bool startProcess(const std::wstring& file, PROCESS_INFORMATION& info) {
-    const std::wstring path = windowsPath(file);
-    std::wstring commandLine = L"\"" + path + L"\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    if (!CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &info)) {
-        error(L"cannot start " + path);
-        return false;
-    }
-    CloseHandle(info.hThread);
+bool waitFor(DWORD timeoutMs, const std::function<bool()>& done) {
+    for (const ULONGLONG deadline = GetTickCount64() + timeoutMs; !done(); Sleep(10))
+        if (GetTickCount64() >= deadline) return false;
     return true;
 }
 
-// Starts a program and times its first visible window and the window with the given title.
-int cmdLaunch(const Args& a) {
-    PROCESS_INFORMATION info{};
-    LARGE_INTEGER frequency, started, now;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&started);
-    if (!startProcess(a[0], info)) return Failed;
-    emit({L"launched", num(info.dwProcessId)});
-    auto elapsedMs = [&] {
-        QueryPerformanceCounter(&now);
-        return num((now.QuadPart - started.QuadPart) * 1000 / frequency.QuadPart);
-    };
-    const std::wstring mainTitle = a.size() > 1 ? a[1] : L"";
-    bool first = false, main = mainTitle.empty();
-    const bool seen = waitFor(optionalMs(a, 2), [&] {
-        for (HWND window : topLevelWindows()) {
-            if (processOf(window) != info.dwProcessId || !IsWindowVisible(window)) continue;
-            if (!first) emit({L"first", elapsedMs(), textOf(window)});
-            first = true;
-            if (!main && textOf(window) == mainTitle) {
-                emit({L"main", elapsedMs()});
-                main = true;
-            }
+int emitWindow(HWND window) {
+    RECT c{};
+    GetClientRect(window, &c);
+    MapWindowPoints(window, HWND_DESKTOP, reinterpret_cast<POINT*>(&c), 2);
+    return emit({L"window", hex(window), num(pidOf(window)), flag(IsWindowVisible(window)), classOf(window), num(c.left),
+                 num(c.top), num(c.right - c.left), num(c.bottom - c.top), titleOf(window)});
+}
+
+int windows(const Args& a) {
+    HWND of = a.empty() ? nullptr : find(a[0]);
+    if (!a.empty() && !IsWindow(of)) return fail(L"no window " + a[0]);
+    for (HWND window : windowsUnder(nullptr))
+        if (!of || pidOf(window) == pidOf(of)) emitWindow(window);
+    return 0;
+}
+
+int wait(const Args& a) {
+    HWND window = nullptr;
+    return waitFor(ms(a, 1), [&] { return IsWindowVisible(window = find(a[0], true)); }) ? emitWindow(window)
+                                                                                       : fail(L"timed out waiting for " + a[0]);
+}
+
+int waitGone(const Args& a) {
+    return waitFor(ms(a, 1), [&] { return !IsWindow(find(a[0])); }) ? 0 : fail(L"still there: " + a[0]);
+}
+
+int controls(const Args& a) {
+    HWND top = find(a[0]);
+    if (!IsWindow(top)) return fail(L"no window " + a[0]);
+    for (HWND control : windowsUnder(top)) {
+        // The value of a scroll bar (position), button (check state) or drop-down list (selection).
+        const std::wstring type = classOf(control);
+        static const std::map<std::wstring, UINT> queries{{L"scrollbar", SBM_GETPOS}, {L"button", BM_GETCHECK}, {L"combobox", CB_GETCURSEL}};
+        const auto query = queries.find(std::wstring(CharLowerW(std::wstring(type).data())));
+        DWORD_PTR value = 0;
+        const bool valued = query != queries.end() && SendMessageTimeoutW(control, query->second, 0, 0, SMTO_ABORTIFHUNG, 2000, &value);
+        emit({L"control", hex(control), num(GetDlgCtrlID(control)), hex(GetParent(control)), type,
+              flag(IsWindowVisible(control)), valued ? num(int(value)) : L"", textOf(control)});
+    }
+    return 0;
+}
+
+// The message is a number or the name of a registered message ("TaskbarCreated"); the window
+// "broadcast" posts it to every top-level window.
+int message(const Args& a, bool send) {
+    HWND window = a[0] == L"broadcast" ? HWND_BROADCAST : find(a[0]);
+    const UINT code = std::iswdigit(a[1][0]) ? UINT(number(a[1])) : RegisterWindowMessageW(a[1].c_str());
+    const WPARAM w = a.size() > 2 ? WPARAM(number(a[2])) : 0;
+    const LPARAM l = a.size() > 3 ? LPARAM(number(a[3])) : 0;
+    DWORD_PTR result = 0;
+    if (!send) return PostMessageW(window, code, w, l) ? 0 : fail(L"cannot post to " + a[0]);
+    return SendMessageTimeoutW(window, code, w, l, SMTO_ABORTIFHUNG, 10000, &result) ? emit({L"result", num(LONG_PTR(result))})
+                                                                                    : fail(L"no answer from " + a[0]);
+}
+
+// Key presses as the window's message loop receives them (posted: the sender's Ctrl and Shift
+// state does not travel with them). Names: Esc Enter Tab Space Up Down Left Right F1..F12, a
+// letter or digit, or a virtual-key code.
+int keys(const Args& a) {
+    static const std::map<std::wstring, UINT> names{{L"Esc", VK_ESCAPE}, {L"Enter", VK_RETURN}, {L"Tab", VK_TAB},
+        {L"Space", VK_SPACE}, {L"Up", VK_UP}, {L"Down", VK_DOWN}, {L"Left", VK_LEFT}, {L"Right", VK_RIGHT}};
+    for (std::size_t i = 1; i < a.size(); ++i) {
+        const std::wstring& k = a[i];
+        const UINT vk = names.contains(k) ? names.at(k) : k.size() == 1 ? std::towupper(k[0])
+                      : k[0] == L'F' && std::iswdigit(k[1]) ? VK_F1 + UINT(number(k.substr(1))) - 1 : UINT(number(k));
+        if (!PostMessageW(find(a[0]), WM_KEYDOWN, vk, 1) || !PostMessageW(find(a[0]), WM_KEYUP, vk, 0xC0000001))
+            return fail(L"cannot post to " + a[0]);
+    }
+    return 0;
+}
+
+// Loads the DLL into the process: LoadLibraryW run by a thread of its own.
+bool inject(DWORD pid, const std::wstring& dll) {
+    HANDLE process = OpenProcess(PROCESS_CREATE_THREAD | PROCESS_VM_OPERATION | PROCESS_VM_WRITE | PROCESS_QUERY_INFORMATION, FALSE, pid);
+    const SIZE_T bytes = (dll.size() + 1) * sizeof(wchar_t);
+    void* remote = process ? VirtualAllocEx(process, nullptr, bytes, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE) : nullptr;
+    auto load = reinterpret_cast<LPTHREAD_START_ROUTINE>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "LoadLibraryW")));
+    HANDLE thread = remote && WriteProcessMemory(process, remote, dll.c_str(), bytes, nullptr)
+                        ? CreateRemoteThread(process, nullptr, 0, load, remote, 0, nullptr) : nullptr;
+    DWORD loaded = 0;
+    if (thread) WaitForSingleObject(thread, 10000), GetExitCodeThread(thread, &loaded), CloseHandle(thread);
+    if (remote) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    if (process) CloseHandle(process);
+    return loaded != 0;
+}
+
+// Menus belong to their process under Wine: menu_dump.dll reads them from inside and writes them to
+// a file (see there). A copy in this prefix's temporary folder keeps runs in other prefixes apart.
+int menus(const Args& a) {
+    HWND window = find(a[0]);
+    wchar_t self[MAX_PATH], temp[MAX_PATH];
+    std::wstring dll(self, GetModuleFileNameW(nullptr, self, MAX_PATH));
+    dll = dll.substr(0, dll.find_last_of(L'\\') + 1) + L"menu_dump.dll";
+    const std::wstring copy = std::wstring(temp, GetTempPathW(MAX_PATH, temp)) + L"menu_dump-" + num(GetCurrentProcessId()) + L".dll";
+    const std::wstring out = copy + L".txt";
+    HANDLE file = INVALID_HANDLE_VALUE;
+    const bool read = IsWindow(window) && CopyFileW(dll.c_str(), copy.c_str(), FALSE) && inject(pidOf(window), copy) &&
+                      waitFor(5000, [&] { return (file = CreateFileW(out.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)) != INVALID_HANDLE_VALUE; });
+    std::wstring text(read ? GetFileSize(file, nullptr) / sizeof(wchar_t) : 0, L'\0');
+    DWORD bytes = 0;
+    if (read) ReadFile(file, text.data(), DWORD(text.size() * sizeof(wchar_t)), &bytes, nullptr), CloseHandle(file);
+    DeleteFileW(out.c_str());
+    waitFor(2000, [&] { return DeleteFileW(copy.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND; });  // unloading
+    if (!read) return fail(L"no menus read from the process of " + a[0]);
+    std::vector<std::wstring> fields{L""};
+    for (wchar_t c : text)
+        if (c == L'\n') emit(fields), fields = {L""};
+        else if (c == L'\x1f') fields.emplace_back();
+        else fields.back() += c;
+    return 0;
+}
+
+// Whether the shell holds the window's icon (id 1): a modify that changes nothing succeeds only
+// while it does. "delete" takes the icon away, as a crashing taskbar would.
+int tray(const Args& a) {
+    NOTIFYICONDATAW icon{};
+    icon.cbSize = sizeof icon;
+    icon.hWnd = find(a[0]);
+    icon.uID = 1;
+    const bool deleting = a.size() > 1 && a[1] == L"delete";
+    const bool done = icon.hWnd && Shell_NotifyIconW(deleting ? NIM_DELETE : NIM_MODIFY, &icon);
+    return deleting ? (done ? 0 : fail(L"no icon to delete")) : emit({L"tray", hex(icon.hWnd), flag(done)});
+}
+
+// Starts a program and reports, in milliseconds since the start, its first visible window, the
+// window with the given title and its end. Returns once that window shows (without a title: once
+// the program has ended). A Unix path names the file through Wine's Z: drive.
+int launch(const Args& a) {
+    std::wstring path = a[0], title = a.size() > 1 ? a[1] : L"";
+    if (path.starts_with(L'/')) std::replace(path.begin(), path.end(), L'/', L'\\'), path = L"Z:" + path;
+    std::wstring line = L"\"" + path + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION p{};
+    if (!CreateProcessW(path.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &p))
+        return fail(L"cannot start " + path);
+    CloseHandle(p.hThread);
+    emit({L"launched", num(p.dwProcessId)});
+    const ULONGLONG start = GetTickCount64();
+    bool first = false, main = false, ended = false;
+    waitFor(ms(a, 2), [&] {
+        for (HWND window : windowsUnder(nullptr)) {
+            if (pidOf(window) != p.dwProcessId || !IsWindowVisible(window)) continue;
+            if (!first) first = !emit({L"first", num(GetTickCount64() - start), titleOf(window)});
+            if (!main && !title.empty() && titleOf(window) == title) main = !emit({L"main", num(GetTickCount64() - start)});
         }
-        return first && main;
+        return main || (ended = WaitForSingleObject(p.hProcess, 0) == WAIT_OBJECT_0);
     });
-    CloseHandle(info.hProcess);
-    return seen ? Ok : Failed;
+    DWORD code = 0;
+    if (ended && GetExitCodeProcess(p.hProcess, &code)) emit({L"exited", num(GetTickCount64() - start), num(code)});
+    CloseHandle(p.hProcess);
+    return main || (ended && title.empty()) ? 0 : fail(L"timed out");
 }
 
-// Starts a program, waits for it to end and reports every visible window it showed meanwhile.
-int cmdRun(const Args& a) {
-    PROCESS_INFORMATION info{};
-    const ULONGLONG started = GetTickCount64();
-    if (!startProcess(a[0], info)) return Failed;
-    std::vector<HWND> shown;
-    const bool ended = waitFor(optionalMs(a, 1), [&] {
-        for (HWND window : topLevelWindows())
-            if (processOf(window) == info.dwProcessId && IsWindowVisible(window) &&
-                std::find(shown.begin(), shown.end(), window) == shown.end()) {
-                shown.push_back(window);
-                emit({L"shown", hex(reinterpret_cast<std::uintptr_t>(window)), textOf(window)});
-            }
-        return WaitForSingleObject(info.hProcess, 0) == WAIT_OBJECT_0;
-    });
-    DWORD code = STILL_ACTIVE;
-    GetExitCodeProcess(info.hProcess, &code);
-    CloseHandle(info.hProcess);
-    if (!ended) {
-        error(L"still running");
-        return Failed;
-    }
-    emit({L"exited", num(info.dwProcessId), num(code), num(static_cast<long long>(GetTickCount64() - started))});
-    return Ok;
-}
-
-// The captions of the menu bar and its submenus: "menu <depth> <id> <caption>".
-void emitMenu(HMENU menu, int depth) {
-    const int count = GetMenuItemCount(menu);
-    for (int i = 0; i < count; ++i) {
-        wchar_t caption[256] = {};
-        GetMenuStringW(menu, static_cast<UINT>(i), caption, 256, MF_BYPOSITION);
-        const UINT id = GetMenuItemID(menu, i);
-        emit({L"menu", num(depth), num(id == static_cast<UINT>(-1) ? -1 : static_cast<long long>(id)), caption});
-        if (HMENU sub = GetSubMenu(menu, i)) emitMenu(sub, depth + 1);
-    }
-}
-
-int cmdMenu(const Args& a) {
-    HWND top = topOrFail(a[0]);
-    HMENU menu = top ? GetMenu(top) : nullptr;
-    if (!menu || GetMenuItemCount(menu) < 0) {
-        error(L"menu bar not readable from this process");
-        return Failed;
-    }
-    emitMenu(menu, 0);
-    return Ok;
+int memstatus(const Args&) {
+    MEMORYSTATUSEX s{};
+    s.dwLength = sizeof s;
+    if (!GlobalMemoryStatusEx(&s)) return fail(L"GlobalMemoryStatusEx failed");
+    return emit({L"memstatus", num(s.dwMemoryLoad), num(s.ullTotalPhys), num(s.ullAvailPhys), num(s.ullTotalPageFile),
+                 num(s.ullAvailPageFile), num(s.ullTotalVirtual), num(s.ullAvailVirtual)});
 }
 
 struct Command {
     std::size_t minArgs;
-    const wchar_t* usage;
+    const wchar_t* help;
     std::function<int(const Args&)> run;
 };
 
-const std::map<std::wstring, Command>& commands() {
-    static const std::map<std::wstring, Command> table{
-        {L"wait", {1, L"<window> [ms]  wait until a visible top-level window has this title", cmdWait}},
-        {L"wait-gone", {1, L"<window> [ms]  wait until no window has this title", cmdWaitGone}},
-        {L"find", {1, L"<window>  the window, shown or hidden", cmdFind}},
-        {L"windows", {0, L"[pid]  all top-level windows (of one process)", cmdWindows}},
-        {L"controls", {1, L"<window>  every child control, recursively", cmdControls}},
-        {L"client", {1, L"<window>  client area size", cmdClient}},
-        {L"text", {2, L"<window> <control>  a control's text", cmdText}},
-        {L"click", {2, L"<window> <control>  post BM_CLICK", cmdClick}},
-        {L"notify", {2, L"<window> <control>  post WM_COMMAND BN_CLICKED to its container", cmdNotify}},
-        {L"command", {2, L"<window> <id>  post WM_COMMAND (menu item)", cmdCommand}},
-        {L"post", {2, L"<window> <message> [wparam] [lparam]", cmdPost}},
-        {L"send", {2, L"<window> <message> [wparam] [lparam] [ms]", cmdSend}},
-        {L"hscroll", {3, L"<window> <control> <lineleft|lineright|pageleft|pageright|thumb|track|left|right|end> [pos]", cmdHscroll}},
-        {L"scrollpos", {2, L"<window> <control>  position, min, max, page", cmdScrollPos}},
-        {L"screenshot", {2, L"<window> <file.bmp>  the client area as shown", cmdScreenshot}},
-        {L"memstatus", {0, L" GlobalMemoryStatusEx", cmdMemStatus}},
-        {L"alive", {1, L"<pid>  exit 0 while the process runs", cmdAlive}},
-        {L"wait-exit", {1, L"<pid> [ms]  wait for the process to end, print its exit code", cmdWaitExit}},
-        {L"processes", {0, L"[exe name]  running processes", cmdProcesses}},
-        {L"launch", {1, L"<exe> [main title] [ms]  start it, time its first window and main window", cmdLaunch}},
-        {L"run", {1, L"<exe> [ms]  start it, wait for its end, report the windows it showed", cmdRun}},
-        {L"menu", {1, L"<window>  menu bar captions", cmdMenu}},
-        {L"tray-probe", {1, L"<window> [id]  \"tray <hwnd> 1\" while the shell holds the window's icon", cmdTrayProbe}},
-        {L"tray-delete", {1, L"<window> [id]  remove the window's icon from the tray", cmdTrayDelete}},
-        {L"broadcast", {1, L"<registered message name>  post it to every top-level window", cmdBroadcast}},
-    };
-    return table;
-}
-
-int usage() {
-    error(L"usage: driver <command> [arguments]; <window> is an exact title or hwnd:0x...");
-    for (const auto& [name, command] : commands()) error(L"  " + name + L" " + command.usage);
-    return Usage;
-}
+const std::map<std::wstring, Command> commands{
+    {L"windows", {0, L"[<window>]  top-level windows (of that window's process): window hwnd pid visible class x y width height title"
+                     L" (x, y, width, height: the client area on the screen)", windows}},
+    {L"wait", {1, L"<window> [ms]  until it is visible; prints its window line", wait}},
+    {L"wait-gone", {1, L"<window> [ms]  until no window has this title (or the handle is gone)", waitGone}},
+    {L"controls", {1, L"<window>  every child: control hwnd id parent-hwnd class visible value text", controls}},
+    {L"post", {2, L"<window|broadcast> <message> [wparam] [lparam]", [](const Args& a) { return message(a, false); }}},
+    {L"send", {2, L"<window> <message> [wparam] [lparam]  prints: result value", [](const Args& a) { return message(a, true); }}},
+    {L"key", {2, L"<window> <key>...  posts WM_KEYDOWN and WM_KEYUP", keys}},
+    {L"menu", {1, L"<window>  menus of its process: bar|popup hwnd title; item depth id text; separator depth", menus}},
+    {L"tray", {1, L"<window> [delete]  tray hwnd 1|0: whether the shell holds its icon id 1", tray}},
+    {L"launch", {1, L"<exe> [title] [ms]  launched pid; first ms title; main ms; exited ms code", launch}},
+    {L"memstatus", {0, L" memstatus load totalPhys availPhys totalPageFile availPageFile totalVirtual availVirtual", memstatus}},
+};
 
 }  // namespace
 
-}  // namespace driver
-
 int wmain(int argc, wchar_t** argv) {
-    using namespace driver;
-    if (argc < 2) return usage();
-    const auto found = commands().find(argv[1]);
-    const Args args(argv + 2, argv + argc);
-    if (found == commands().end() || args.size() < found->second.minArgs) return usage();
-    return found->second.run(args);
+    const auto found = argc > 1 ? commands.find(argv[1]) : commands.end();
+    const Args args(argv + std::min(argc, 2), argv + argc);
+    if (found != commands.end() && args.size() >= found->second.minArgs) return found->second.run(args);
+    for (const auto& [name, command] : commands) write(STD_ERROR_HANDLE, L"driver " + name + L" " + command.help + L'\n');
+    return 2;
 }
