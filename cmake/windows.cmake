@@ -20,6 +20,18 @@ target_link_options(larkspan PRIVATE -Wl,--strip-debug)
 set_property(SOURCE assets/larkspan.rc APPEND PROPERTY OBJECT_DEPENDS
   ${CMAKE_SOURCE_DIR}/assets/larkspan.manifest)
 
+# The help page and its picture go beside larkspan.exe, where the help command looks for them.
+set(LARK_HELP_FILES larkspan.html screenshot.png)
+set(LARK_HELP_OUTPUTS)
+foreach(help_file IN LISTS LARK_HELP_FILES)
+  add_custom_command(OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/${help_file}
+    COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/assets/help/${help_file} ${CMAKE_CURRENT_BINARY_DIR}/${help_file}
+    DEPENDS ${CMAKE_SOURCE_DIR}/assets/help/${help_file})
+  list(APPEND LARK_HELP_OUTPUTS ${CMAKE_CURRENT_BINARY_DIR}/${help_file})
+endforeach()
+add_custom_target(larkspan_help ALL DEPENDS ${LARK_HELP_OUTPUTS})
+add_dependencies(larkspan larkspan_help)
+
 # GoogleTest built with the cross compiler, for the Win32 layer's tests.
 set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)

@@ -2,6 +2,9 @@
 
 #include <utility>
 
+#include "about/about_box.h"
+#include "about/help.h"
+#include "options/options_dialog.h"
 #include "shell/drawings.h"
 #include "shell/main_panel_layout.h"
 
@@ -106,6 +109,12 @@ void MainPanel::show() {
     if (panelShown()) monitor_.redrawShown();
 }
 
+void MainPanel::openOptions() {
+    OptionsServices options{services_.ui, services_.messages, services_.shortcuts, services_.files};
+    showOptionsDialog(options, settings_, [this] { saveSettings(services_.settings, settings_); },
+                      window_->visible() ? std::optional(window_->frame()) : std::nullopt);
+}
+
 bool MainPanel::bringForward() { return window_->visible() && window_->bringForward(); }
 
 void MainPanel::restore() {
@@ -153,7 +162,15 @@ void MainPanel::onCommand(int id) {
         case CleanupCommand: runCleanup(); break;
         case StopCleanupButton: reclaimer_.requestCleanupStop(); break;
         case ExitCommand: exitProgram_(); break;
-        default: break;  // the options dialog, help and the about box come later
+        case OptionsButton:
+        case OptionsCommand: openOptions(); break;
+        case HelpCommand: openHelp(services_.files, services_.processes); break;
+        case AboutCommand: {
+            AboutServices about{services_.ui, services_.messages, services_.registry, services_.files, services_.processes};
+            showAboutBox(about, window_->frame(), [this] { bringForward(); });
+            break;
+        }
+        default: break;
     }
 }
 

@@ -35,6 +35,9 @@ public:
     // Shows the panel in its normal state, visible and active, from wherever it is.
     void restore();
 
+    // The options dialog, centred over the panel, or on the screen while the panel is hidden.
+    void openOptions();
+
     void secureFreeSpace() { reclaimer_.secureFreeSpace(); }
     void runCleanup() { reclaimer_.runCleanup(settings_.standardCleanup); }
 

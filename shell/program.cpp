@@ -44,7 +44,7 @@ bool Program::bringPanelForward() { return mainPanel_ && mainPanel_->bringForwar
 void Program::restorePanel() { mainPanel().restore(); }
 void Program::secureFreeSpace() { mainPanel().secureFreeSpace(); }
 void Program::runCleanup() { mainPanel().runCleanup(); }
-void Program::openOptions() {}  // the options dialog is not part of the program yet
+void Program::openOptions() { mainPanel().openOptions(); }
 
 // The schedule starts the securing on time, whatever the memory state; a running action refuses it.
 void Program::minutePassed() {

@@ -3,10 +3,14 @@
 
 #include "platform/block_allocator.h"
 #include "platform/clock.h"
+#include "platform/file_system.h"
 #include "platform/instance_lock.h"
+#include "platform/machine_registry.h"
 #include "platform/memory_stats.h"
 #include "platform/message_box.h"
+#include "platform/processes.h"
 #include "platform/settings_store.h"
+#include "platform/shortcuts.h"
 #include "platform/tray.h"
 #include "platform/ui.h"
 
@@ -21,6 +25,10 @@ struct Services {
     MessageBoxes& messages;
     Clock& clock;
     BlockAllocator& blocks;
+    FileSystem& files;
+    Shortcuts& shortcuts;
+    MachineRegistry& registry;
+    Processes& processes;
 };
 
 }  // namespace lark

@@ -30,6 +30,10 @@ UINT alignment(Align align) {
     }
 }
 
+// Draws the control in the classic look, which takes its colours from WM_CTLCOLOR*. The class list
+// names no theme class; an empty one is refused by some systems (Wine), which keeps the theme.
+void withoutTheme(HWND control) { ::SetWindowTheme(control, L" ", L" "); }
+
 // Frames are containers: their children's notifications go on to the top-level window, and their
 // inside is filled with their background (the window does not paint beneath its children).
 LRESULT CALLBACK frameProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
@@ -89,7 +93,8 @@ void ControlCore::relayout() {
 }
 
 HBRUSH ControlCore::colour(HDC dc) {
-    if (!desc_.defaultTextColour) ::SetTextColor(dc, ref(desc_.textColour));
+    // The system's text colour is set too: the device context may come with another control's.
+    ::SetTextColor(dc, desc_.defaultTextColour ? ::GetSysColor(COLOR_BTNTEXT) : ref(desc_.textColour));
     Rgb back = background();
     ::SetBkColor(dc, ref(back));
     return owner_.brush(back);
@@ -163,7 +168,7 @@ HWND PlainControl::createWindow(HWND container, DWORD style) {
     case Kind::Frame: {
         HWND frame = createChild(WC_BUTTONW, container, style | WS_CLIPCHILDREN | BS_GROUPBOX, WS_EX_CONTROLPARENT);
         ::SetWindowSubclass(frame, frameProc, 0, reinterpret_cast<DWORD_PTR>(static_cast<ControlCore*>(this)));
-        if (!desc_.defaultTextColour) ::SetWindowTheme(frame, L"", L"");  // themed frames ignore the colour
+        if (!desc_.defaultTextColour) withoutTheme(frame);  // themed frames ignore the colour
         return frame;
     }
     default:  // labels and images draw themselves
@@ -291,7 +296,7 @@ HWND CheckControl::createWindow(HWND container, DWORD style) {
     // Option buttons are ticked by the window, group by group, not by the control's own rules.
     DWORD kind = desc_.kind == Kind::Option ? BS_RADIOBUTTON : BS_AUTOCHECKBOX;
     HWND box = createChild(WC_BUTTONW, container, style | WS_TABSTOP | kind);
-    if (!desc_.defaultTextColour) ::SetWindowTheme(box, L"", L"");  // themed boxes ignore the colour
+    if (!desc_.defaultTextColour) withoutTheme(box);  // themed boxes ignore the colour
     ::SendMessageW(box, BM_SETCHECK, desc_.value ? BST_CHECKED : BST_UNCHECKED, 0);
     return box;
 }

@@ -10,6 +10,7 @@
 #include "platform/win32/message_boxes.h"
 #include "platform/win32/pictures.h"
 #include "platform/win32/registry_store.h"
+#include "platform/win32/system_services.h"
 #include "platform/win32/tray_icons.h"
 #include "platform/win32/win32_ui.h"
 #include "shell/program.h"
@@ -31,7 +32,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     lark::win32::Win32Clock clock;
     lark::Win32BlockAllocator blocks(lark::Win32BlockAllocator::largestBlockFromEnvironment());
 
-    lark::Program program(lark::Services{ui, memory, settings, tray, instanceLock, messages, clock, blocks});
+    lark::win32::Win32FileSystem files;
+    lark::win32::ShellShortcuts shortcuts;
+    lark::win32::Win32MachineRegistry registry;
+    lark::win32::Win32Processes processes;
+
+    lark::Program program(lark::Services{ui, memory, settings, tray, instanceLock, messages, clock, blocks, files,
+                                         shortcuts, registry, processes});
     if (!program.start()) return 0;
     return ui.run();
 }

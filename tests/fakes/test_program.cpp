@@ -7,7 +7,8 @@
 namespace lark::fake {
 
 TestProgram::TestProgram(BlockAllocator* blocks)
-    : program(Services{ui, memory, settings, tray, instance, messages, clock, blocks ? *blocks : noBlocks}) {
+    : program(Services{ui, memory, settings, tray, instance, messages, clock, blocks ? *blocks : noBlocks, files,
+                       shortcuts, registry, processes}) {
     ui.journal = &journal;
     settings.journal = &journal;
     tray.journal = &journal;

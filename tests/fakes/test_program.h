@@ -18,6 +18,7 @@
 #include "shell/main_panel_layout.h"
 #include "shell/program.h"
 #include "tests/fakes/fake_services.h"
+#include "tests/fakes/fake_system.h"
 #include "tests/fakes/fake_ui.h"
 #include "tests/fakes/journal.h"
 
@@ -42,6 +43,10 @@ public:
     FakeMessageBoxes messages;
     FakeClock clock;
     NoBlocks noBlocks;
+    FakeFileSystem files;
+    FakeShortcuts shortcuts;
+    FakeRegistry registry;
+    FakeProcesses processes;
     Program program;
 
     // Starts the program and lets the splash's time run out: the main panel is loaded and shown.

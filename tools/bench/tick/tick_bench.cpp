@@ -22,6 +22,7 @@
 #include "platform/win32/message_boxes.h"
 #include "platform/win32/pictures.h"
 #include "platform/win32/registry_store.h"
+#include "platform/win32/system_services.h"
 #include "platform/win32/tray_icons.h"
 #include "platform/win32/win32_ui.h"
 #include "shell/main_panel_layout.h"
@@ -129,7 +130,12 @@ int wmain(int argc, wchar_t** argv) {
     // The splash is off, so the main panel loads at once; its ticks are timed through the window
     // procedure, as the timer delivers them.
     settings.write(L"Flag05", L"False");
-    lark::Program program(lark::Services{ui, memory, settings, tray, instanceLock, messages, clock, blocks});
+    lark::win32::Win32FileSystem files;
+    lark::win32::ShellShortcuts shortcuts;
+    lark::win32::Win32MachineRegistry registry;
+    lark::win32::Win32Processes processes;
+    lark::Program program(lark::Services{ui, memory, settings, tray, instanceLock, messages, clock, blocks, files,
+                                         shortcuts, registry, processes});
     if (!program.start()) return 1;
     pumpFor(ui, 500);  // first paint and first timer ticks out of the way
     const HWND panel = ::FindWindowW(nullptr, lark::MainPanelTitle);

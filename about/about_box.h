@@ -1,0 +1,74 @@
+// The about box, "ﾊﾞｰｼﾞｮﾝ情報": the maker's name over a cut-out of the splash picture, and a button
+// that starts the system's system-information tool.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/file_system.h"
+#include "platform/machine_registry.h"
+#include "platform/message_box.h"
+#include "platform/processes.h"
+#include "platform/ui.h"
+
+namespace lark {
+
+struct AboutServices {
+    Ui& ui;
+    MessageBoxes& messages;
+    MachineRegistry& registry;
+    FileSystem& files;
+    Processes& processes;
+};
+
+// Shows a fresh about box modally and returns when it is closed, centred over `centreOver` (the
+// main panel's frame) or, without one, on the screen. `onOk` runs after the box has closed through
+// "OK" (or Enter, or Escape) and is meant to bring the main panel forward; the close box only closes.
+void showAboutBox(AboutServices& services, std::optional<Rect> centreOver, std::function<void()> onOk);
+
+// A registry value as text: text as it is, a number in decimal, any other type as empty text.
+// Nothing when the value cannot be read.
+std::optional<std::wstring> registryText(MachineRegistry& registry, std::wstring_view key, std::wstring_view name);
+// Where the system-information tool is: the full path the system registers for it (not checked),
+// else MSINFO32.EXE in the folder registered for the shared tools, when that file exists.
+std::optional<std::wstring> systemInfoPath(MachineRegistry& registry, FileSystem& files);
+// Starts the system-information tool, or says in a message box that it cannot be used.
+bool startSystemInfo(AboutServices& services);
+
+namespace about {
+
+enum Id : int { idPicture = 100, idMaker, idOk, idSystemInfo };
+
+WindowSpec aboutWindow();
+std::vector<ControlSpec> aboutControls();  // bottom to top; "OK" first in the tab order
+// The etched rule above the buttons, drawn on the picture (whose origin lies outside the box).
+void drawRule(Canvas& picture);
+
+}  // namespace about
+
+// The box behind showAboutBox, for callers that need its window between building and showing it.
+class AboutBox final : public WindowEvents {
+public:
+    explicit AboutBox(AboutServices& services);
+    ~AboutBox() override;
+    AboutBox(const AboutBox&) = delete;
+    AboutBox& operator=(const AboutBox&) = delete;
+
+    Window& open(std::optional<Rect> centreOver);  // built and placed; not shown yet
+    void runModal();                               // until "OK" or the close box closes it
+    bool closedByOk() const { return ok_; }
+
+private:
+    void onCommand(int id) override;
+    void onClose() override;
+
+    AboutServices& services_;
+    std::unique_ptr<Window> window_;
+    bool ok_ = false;
+};
+
+}  // namespace lark

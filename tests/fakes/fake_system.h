@@ -1,0 +1,70 @@
+// Fakes of the system services behind the options dialog, the help command and the about box:
+// folders and files from sets; shortcuts, program starts and message boxes recorded.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/file_system.h"
+#include "platform/machine_registry.h"
+#include "platform/message_box.h"
+#include "platform/processes.h"
+#include "platform/shortcuts.h"
+
+namespace lark::fake {
+
+struct FakeFileSystem final : FileSystem {
+    std::optional<std::wstring> windows = L"C:\\WINDOWS", userStartup = L"C:\\Users\\u\\Startup";
+    std::wstring exe = L"C:\\Tools\\larkspan.exe";
+    std::set<std::wstring> dirs, files;
+    std::optional<std::wstring> windowsFolder() override { return windows; }
+    std::wstring exePath() override { return exe; }
+    std::optional<std::wstring> userStartupFolder() override { return userStartup; }
+    bool directoryExists(std::wstring_view p) override { return dirs.count(std::wstring(p)) != 0; }
+    bool fileExists(std::wstring_view p) override { return files.count(std::wstring(p)) != 0; }
+};
+
+struct FakeShortcuts final : Shortcuts {
+    bool works = true;
+    std::vector<std::pair<std::wstring, std::wstring>> written;  // link, target
+    bool create(std::wstring_view link, std::wstring_view target) override {
+        if (works) written.emplace_back(link, target);
+        return works;
+    }
+};
+
+struct FakeRegistry final : MachineRegistry {
+    std::map<std::pair<std::wstring, std::wstring>, RegistryValue> values;  // by key and name
+    std::optional<RegistryValue> read(std::wstring_view key, std::wstring_view name) override {
+        auto it = values.find({std::wstring(key), std::wstring(name)});
+        return it == values.end() ? std::nullopt : std::optional(it->second);
+    }
+};
+
+struct FakeProcesses final : Processes {
+    struct Start {
+        std::wstring application, commandLine;
+        ProcessWindow window;
+        friend bool operator==(const Start&, const Start&) = default;
+    };
+    bool works = true;
+    std::vector<Start> started;  // and opened documents, as starts of their path with no command line
+    bool start(std::wstring_view app, std::wstring_view line, ProcessWindow window) override {
+        if (works) started.push_back({std::wstring(app), std::wstring(line), window});
+        return works;
+    }
+    bool openDocument(std::wstring_view path) override { return started.push_back({std::wstring(path), L"", ProcessWindow::Normal}), true; }
+};
+
+struct FakeMessages final : MessageBoxes {
+    std::vector<std::pair<std::wstring, int>> shown;  // text, flags (the title is always "Larkspan")
+    int show(std::wstring_view text, int flags, std::wstring_view title) override {
+        shown.emplace_back(std::wstring(text) + (title == L"Larkspan" ? L"" : L" (title?)"), flags);
+        return mb::AnswerOk;
+    }
+};
+
+}  // namespace lark::fake

@@ -1,0 +1,109 @@
+// The help command's paths and command lines, the system-information lookup, and the about box.
+#include <gtest/gtest.h>
+
+#include "about/about_box.h"
+#include "about/help.h"
+#include "options/paths.h"
+#include "tests/fakes/fake_system.h"
+#include "tests/fakes/fake_ui.h"
+
+namespace lark {
+namespace {
+
+using Start = fake::FakeProcesses::Start;
+using Starts = std::vector<Start>;
+using Messages = std::vector<std::pair<std::wstring, int>>;
+
+struct AboutFakes {
+    fake::FakeUi ui;
+    fake::FakeMessages messages;
+    fake::FakeRegistry registry;
+    fake::FakeFileSystem files;
+    fake::FakeProcesses processes;
+    AboutServices services{ui, messages, registry, files, processes};
+};
+
+TEST(Help, TheViewerCommandLineQuotesPathsWithBlanks) {
+    for (auto [windows, folder, line] : {
+             std::tuple{L"C:\\WINDOWS", L"C:\\Tools", L"C:\\WINDOWS\\winhelp.exe C:\\Tools\\larkspan.hlp"},
+             {L"C:\\WINDOWS\\", L"D:", L"C:\\WINDOWS\\winhelp.exe D:\\larkspan.hlp"},
+             {L"C:\\WINDOWS", L"C:\\Program Files\\Lark", L"C:\\WINDOWS\\winhelp.exe \"C:\\Program Files\\Lark\\larkspan.hlp\""},
+             {L"C:\\My Win", L"C:\\Tools", L"\"C:\\My Win\\winhelp.exe\" C:\\Tools\\larkspan.hlp"}}) {
+        const ProcessCommand command = helpViewerCommand(windows, folder);
+        EXPECT_EQ(command.commandLine, line);
+        EXPECT_EQ(command.application, paths::withSlash(windows) + L"winhelp.exe");
+    }
+}
+
+TEST(Help, UsesTheViewerWhereItWorksElseOpensThePageSilently) {
+    const Start viewer{L"C:\\WINDOWS\\winhelp.exe", L"C:\\WINDOWS\\winhelp.exe \"D:\\Lark Span\\larkspan.hlp\"", ProcessWindow::Minimised};
+    const Start page{L"D:\\Lark Span\\larkspan.html", L"", ProcessWindow::Normal};
+    struct Case {
+        bool windir, viewerExists, helpFileExists, starts;
+        Starts expected;
+    } cases[] = {
+        {true, true, true, true, {viewer}},  {true, false, true, true, {page}}, {true, true, false, true, {page}},
+        {true, true, true, false, {page}},   {false, true, true, true, {page}},
+    };
+    for (const Case& c : cases) {
+        fake::FakeFileSystem files;
+        fake::FakeProcesses processes;
+        files.exe = L"D:\\Lark Span\\larkspan.exe";
+        if (!c.windir) files.windows.reset();
+        if (c.viewerExists) files.files.insert(viewer.application);
+        if (c.helpFileExists) files.files.insert(L"D:\\Lark Span\\larkspan.hlp");
+        processes.works = c.starts;
+        openHelp(files, processes);
+        EXPECT_EQ(processes.started, c.expected);
+    }
+}
+
+TEST(SystemInfo, FindsTheToolByEitherKeyOrSaysItIsUnavailable) {
+    const std::wstring folder = L"C:\\Program Files\\Common Files\\Microsoft Shared\\MSINFO", tool = folder + L"\\MSINFO32.EXE";
+    const std::wstring path = L"C:\\Tools\\msinfo32.exe";
+    using T = RegistryValue::Type;
+    const RegistryValue absent{T::Other, L"absent"};
+    struct Case {
+        RegistryValue first, second;
+        bool fileExists, starts;
+        std::wstring started;  // empty: the unavailable message instead
+    } cases[] = {
+        {{T::Text, path}, {T::Text, folder}, true, true, path},
+        {absent, {T::Text, folder}, true, true, tool},
+        {absent, {T::Text, folder + L"\\"}, true, true, tool},
+        {absent, {T::Text, folder}, false, true, L""},
+        {{T::Text, L""}, {T::Text, folder}, true, true, L""},     // the first key counts even when empty
+        {{T::Other, L"x"}, {T::Text, folder}, true, true, L""},   // so does one of another type, as empty
+        {{T::Number, L"", 7}, {T::Text, folder}, true, true, L"7"}, // a number reads as its digits
+        {absent, absent, true, true, L""},
+        {{T::Text, path}, absent, true, false, L""},
+    };
+    for (const Case& c : cases) {
+        AboutFakes f;
+        auto& [ui, messages, registry, files, processes, services] = f;
+        if (c.first.text != L"absent") registry.values[{L"SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", L"PATH"}] = c.first;
+        if (c.second.text != L"absent") registry.values[{L"SOFTWARE\\Microsoft\\Shared Tools Location", L"MSINFO"}] = c.second;
+        if (c.fileExists) files.files.insert(tool);
+        processes.works = c.starts;
+        EXPECT_EQ(startSystemInfo(services), !c.started.empty());
+        EXPECT_EQ(processes.started, (c.started.empty() ? Starts{} : Starts{{c.started, paths::quoted(c.started), ProcessWindow::Normal}}));
+        EXPECT_EQ(messages.shown, (c.started.empty() ? Messages{{L"現時点ではｼｽﾃﾑ情報を使用できません", 0}} : Messages{}));
+    }
+}
+
+TEST(AboutBox, OkClosesForTheMainPanelTheCloseBoxOnlyClosesSystemInfoKeepsItOpen) {
+    AboutFakes f;
+    for (bool ok : {true, false}) {
+        AboutBox box(f.services);
+        auto& w = static_cast<fake::FakeWindow&>(box.open(std::nullopt));
+        w.click(about::idSystemInfo);
+        EXPECT_FALSE(w.closed);
+        ok ? w.click(about::idOk) : w.events().onClose();
+        EXPECT_TRUE(w.closed);
+        EXPECT_EQ(box.closedByOk(), ok);
+    }
+    EXPECT_EQ(f.messages.shown.size(), 2u);  // no tool registered here
+}
+
+}  // namespace
+}  // namespace lark
