@@ -1,7 +1,6 @@
-// The main panel's static drawings and the details table, as drawing commands.
+// The main panel's static drawings, as drawing commands.
 #include <gtest/gtest.h>
 
-#include "monitor/details.h"
 #include "shell/drawings.h"
 #include "tests/fakes/fake_ui.h"
 
@@ -62,27 +61,6 @@ TEST(StatusStrip, FramesTheStripInShadowAndLightsItsLowerRightEdges) {
     const std::vector<Draw> expected = {Draw::frame(0, 230, 457, 244, shadow), Draw::ln(457, 230, 457, 244, light),
                                         Draw::ln(0, 244, 458, 244, light)};
     EXPECT_EQ(c.commands, expected);
-}
-
-TEST(DetailsTable, ClearsThenDrawsHeadingCaptionsNumbersAndUnits) {
-    FakeCanvas c;
-    drawDetails(c, {L"255", L"1", L"24105", L"131072", L"0"}, {L"MB", L"KB", L"MB", L"MB", L"Byte"});
-    ASSERT_EQ(c.commands.size(), 17u);
-    EXPECT_EQ(c.commands[0], Draw::clear());
-    const Rgb blue{0, 0, 255};
-    EXPECT_EQ(c.commands[1], Draw::txt(20, 2, L"- システムメモリ詳細 -", blue));
-    EXPECT_EQ(c.commands[2], Draw::txt(5, 20, L"全物理メモリ", blue));
-    EXPECT_EQ(c.commands[6], Draw::txt(5, 100, L"ﾍﾟｰｼﾞﾝｸﾞﾌｧｲﾙ残量", blue));
-    EXPECT_EQ(c.commands[7], Draw::txtRight(158, 20, L"  255", blue));
-    EXPECT_EQ(c.commands[8], Draw::txtRight(158, 40, L"    1", blue));
-    EXPECT_EQ(c.commands[9], Draw::txtRight(158, 60, L"24105", blue));  // fills the field: still transparent
-    // Longer than the field: the same right edge, on its own background over the caption's end.
-    Draw wide = Draw::txtRight(158, 80, L"131072", blue);
-    wide.opaque = true;
-    EXPECT_EQ(c.commands[10], wide);
-    EXPECT_EQ(c.commands[11], Draw::txtRight(158, 100, L"    0", blue));
-    EXPECT_EQ(c.commands[13], Draw::txt(160, 40, L"KB", blue));
-    EXPECT_EQ(c.commands[16], Draw::txt(160, 100, L"Byte", blue));
 }
 
 }  // namespace
