@@ -72,3 +72,4 @@ target_link_libraries(tick_bench PRIVATE larkwin psapi)
 target_link_options(tick_bench PRIVATE -static -municode -Wl,--strip-debug)
 
 include(cmake/wine-tests.cmake OPTIONAL)
+include(cmake/package.cmake)

@@ -1,5 +1,8 @@
 #include "monitor/details.h"
 
+#include <cmath>
+#include <iterator>
+
 #include "monitor/number_text.h"
 
 namespace lark {
@@ -9,8 +12,17 @@ constexpr Rgb Blue{0, 0, 255};
 constexpr int FieldChars = 5, NumberRight = 158, UnitX = 160;  // fields end just before the units
 constexpr const wchar_t* Captions[5] = {L"全物理メモリ", L"使用可能物理メモリ", L"全仮想メモリ", L"使用可能仮想メモリ",
                                         L"ﾍﾟｰｼﾞﾝｸﾞﾌｧｲﾙ残量"};
+// Each unit is 1024 of the one before it. The table alone uses the units past "MB": on a 64-bit
+// system the virtual-memory rows run to nine digits of MB, which would cover their captions.
+constexpr const wchar_t* Units[] = {L"Byte", L"KB", L"MB", L"GB", L"TB", L"PB"};
 
 int rowY(int row) { return 20 + 20 * row; }
+
+const wchar_t* largerUnit(std::wstring_view unit) {
+    for (auto u = std::begin(Units); std::next(u) != std::end(Units); ++u)
+        if (unit == *u) return *std::next(u);
+    return nullptr;
+}
 }  // namespace
 
 std::wstring detailsField(std::wstring_view number) {
@@ -20,15 +32,30 @@ std::wstring detailsField(std::wstring_view number) {
     return text;
 }
 
+DetailsCell detailsCell(std::wstring_view number, std::wstring_view unit) {
+    DetailsCell cell{detailsField(number), std::wstring(unit)};
+    double value = labelNumber(number);
+    while (cell.field.size() > FieldChars && value > 0) {
+        const wchar_t* larger = largerUnit(cell.unit);
+        if (!larger) break;
+        value = std::floor(value / 1024);
+        cell.unit = larger;
+        cell.field = detailsField(numberText(value));
+    }
+    return cell;
+}
+
 void drawDetails(Canvas& c, const std::array<std::wstring, 5>& numbers, const std::array<std::wstring, 5>& units) {
     c.clear();
     c.text(20, 2, L"- システムメモリ詳細 -", Blue);
     for (int row = 0; row < 5; ++row) c.text(5, rowY(row), Captions[row], Blue);
-    for (int row = 0; row < 5; ++row) {
-        const std::wstring field = detailsField(numbers[row]);
-        c.textRight(NumberRight, rowY(row), field, Blue, field.size() > FieldChars);
-    }
-    for (int row = 0; row < 5; ++row) c.text(UnitX, rowY(row), units[row], Blue);
+    std::array<DetailsCell, 5> cells;
+    for (int row = 0; row < 5; ++row) cells[row] = detailsCell(numbers[row], units[row]);
+    // A field can stay too long only for text no size row holds; it then covers the caption's end
+    // on the table's own background, so that it stays legible.
+    for (int row = 0; row < 5; ++row)
+        c.textRight(NumberRight, rowY(row), cells[row].field, Blue, cells[row].field.size() > FieldChars);
+    for (int row = 0; row < 5; ++row) c.text(UnitX, rowY(row), cells[row].unit, Blue);
 }
 
 }  // namespace lark

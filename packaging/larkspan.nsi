@@ -1,0 +1,137 @@
+; The per-user installer of Larkspan: no administrator, installs into the user's own
+; %LOCALAPPDATA%\Programs\Larkspan, in Japanese, silent with /S. Built by packaging/pack:
+;
+;   makensis -INPUTCHARSET UTF8 -DVERSION=1.2.3 -DSTAGE=dir -DICON=app.ico -DOUTFILE=setup.exe larkspan.nsi
+;
+; STAGE holds larkspan.exe, larkspan.html and LICENSE.txt.
+
+Unicode true
+Target amd64-unicode  ; the program is 64-bit only
+RequestExecutionLevel user
+ManifestDPIAware true
+SetCompressor /SOLID lzma
+AllowSkipFiles off  ; a file that cannot be written fails the installation, silent or not
+
+!include MUI2.nsh
+!include FileFunc.nsh
+!include LogicLib.nsh
+
+!define APP "Larkspan"
+!define PUBLISHER "Quorvane"
+!define UNINST_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Larkspan"
+!define SETTINGS_KEY "Software\Quorvane\Larkspan100"
+!define MAIN_TITLE "Larkspan    "  ; the main panel's title: the word and four blanks
+
+Name "${APP}"
+OutFile "${OUTFILE}"
+InstallDir "$LOCALAPPDATA\Programs\${APP}"
+InstallDirRegKey HKCU "${UNINST_KEY}" "InstallLocation"
+BrandingText "${PUBLISHER}"
+
+!define MUI_ICON "${ICON}"
+!define MUI_UNICON "${ICON}"
+!define MUI_ABORTWARNING
+!define MUI_FINISHPAGE_RUN "$INSTDIR\larkspan.exe"
+!define MUI_COMPONENTSPAGE_NODESC
+
+!insertmacro MUI_PAGE_DIRECTORY
+!insertmacro MUI_PAGE_INSTFILES
+!insertmacro MUI_PAGE_FINISH
+
+!insertmacro MUI_UNPAGE_COMPONENTS
+!insertmacro MUI_UNPAGE_INSTFILES
+
+!insertmacro MUI_LANGUAGE "Japanese"
+
+VIProductVersion "${VERSION}.0"
+VIAddVersionKey /LANG=${LANG_JAPANESE} "ProductName" "${APP}"
+VIAddVersionKey /LANG=${LANG_JAPANESE} "CompanyName" "${PUBLISHER}"
+VIAddVersionKey /LANG=${LANG_JAPANESE} "FileDescription" "${APP} セットアップ"
+VIAddVersionKey /LANG=${LANG_JAPANESE} "FileVersion" "${VERSION}"
+VIAddVersionKey /LANG=${LANG_JAPANESE} "ProductVersion" "${VERSION}"
+VIAddVersionKey /LANG=${LANG_JAPANESE} "LegalCopyright" "Copyright (c) ${PUBLISHER}"
+
+; A running Larkspan holds its executable open. Closing its main panel saves its settings and ends
+; it; then wait (up to 10 s) until the executable can be written, so that no file stays locked.
+!macro CLOSE_RUNNING_FUNCTION prefix
+Function ${prefix}CloseRunning
+  retry:
+  StrCpy $1 0
+  ${Do}
+    FindWindow $0 "" "${MAIN_TITLE}"
+    ${If} $0 <> 0
+      SendMessage $0 ${WM_CLOSE} 0 0 /TIMEOUT=5000
+    ${EndIf}
+    ${IfNot} ${FileExists} "$INSTDIR\larkspan.exe"
+      Return
+    ${EndIf}
+    ClearErrors
+    FileOpen $2 "$INSTDIR\larkspan.exe" a
+    ${IfNot} ${Errors}
+      FileClose $2
+      Return
+    ${EndIf}
+    ${If} $1 >= 50
+      ${ExitDo}
+    ${EndIf}
+    Sleep 200
+    IntOp $1 $1 + 1
+  ${Loop}
+  MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION \
+    "${APP} を終了できませんでした。${APP} を終了してから「再試行」を押してください。" \
+    /SD IDCANCEL IDRETRY retry
+  Abort "${APP} が実行中のため中止しました。"
+FunctionEnd
+!macroend
+!insertmacro CLOSE_RUNNING_FUNCTION ""
+!insertmacro CLOSE_RUNNING_FUNCTION "un."
+
+Function .onInit
+  SetShellVarContext current
+FunctionEnd
+
+Section "${APP}"
+  SectionIn RO
+  Call CloseRunning
+  SetOutPath "$INSTDIR"
+  File "${STAGE}\larkspan.exe"
+  File "${STAGE}\larkspan.html"
+  File "${STAGE}\LICENSE.txt"
+  WriteUninstaller "$INSTDIR\uninstall.exe"
+  CreateShortcut "$SMPROGRAMS\${APP}.lnk" "$INSTDIR\larkspan.exe"
+
+  WriteRegStr HKCU "${UNINST_KEY}" "DisplayName" "${APP}"
+  WriteRegStr HKCU "${UNINST_KEY}" "DisplayVersion" "${VERSION}"
+  WriteRegStr HKCU "${UNINST_KEY}" "Publisher" "${PUBLISHER}"
+  WriteRegStr HKCU "${UNINST_KEY}" "DisplayIcon" "$INSTDIR\larkspan.exe,0"
+  WriteRegStr HKCU "${UNINST_KEY}" "InstallLocation" "$INSTDIR"
+  WriteRegStr HKCU "${UNINST_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
+  WriteRegStr HKCU "${UNINST_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
+  WriteRegDWORD HKCU "${UNINST_KEY}" "NoModify" 1
+  WriteRegDWORD HKCU "${UNINST_KEY}" "NoRepair" 1
+  ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
+  WriteRegDWORD HKCU "${UNINST_KEY}" "EstimatedSize" $0
+SectionEnd
+
+Function un.onInit
+  SetShellVarContext current
+FunctionEnd
+
+; Only what the installer and the program made; the settings stay unless the user asks.
+Section "un.プログラム"
+  SectionIn RO
+  Call un.CloseRunning
+  Delete "$INSTDIR\larkspan.exe"
+  Delete "$INSTDIR\larkspan.html"
+  Delete "$INSTDIR\LICENSE.txt"
+  Delete "$INSTDIR\uninstall.exe"
+  RMDir "$INSTDIR"
+  Delete "$SMPROGRAMS\${APP}.lnk"
+  Delete "$SMSTARTUP\${APP}.lnk"  ; made by the program's start-up registration
+  DeleteRegKey HKCU "${UNINST_KEY}"
+SectionEnd
+
+Section /o "un.設定を削除する"
+  DeleteRegKey HKCU "${SETTINGS_KEY}"
+  DeleteRegKey /ifempty HKCU "Software\Quorvane"
+SectionEnd
