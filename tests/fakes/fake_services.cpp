@@ -42,12 +42,11 @@ std::optional<std::wstring> FakeSettingsStore::read(std::wstring_view key) {
 }
 
 bool FakeSettingsStore::write(std::wstring_view key, std::wstring_view value) {
-    if (failAll || failing.count(key)) {
+    if (failing.count(key)) {
         if (journal) journal->add("settings.fail " + narrow(key));
         return false;
     }
     values[std::wstring(key)] = value;
-    writes.emplace_back(key, value);
     if (journal) journal->add("settings.write " + narrow(key) + "=" + narrow(value));
     return true;
 }

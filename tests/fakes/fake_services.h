@@ -48,10 +48,8 @@ public:
     bool write(std::wstring_view key, std::wstring_view value) override;
 
     std::map<std::wstring, std::wstring, std::less<>> values;  // what is stored
-    std::vector<std::pair<std::wstring, std::wstring>> writes;  // every successful write, in order
     std::vector<std::wstring> reads;                            // every key read, in order
     std::set<std::wstring, std::less<>> failing;                // keys whose writes fail
-    bool failAll = false;                                       // every write fails
     Journal* journal = nullptr;
 };
 

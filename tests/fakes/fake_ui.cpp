@@ -107,13 +107,6 @@ FakePictureBox& FakeWindow::picture(int id) const { return as<FakePictureBox>(wi
 FakeCheckBox& FakeWindow::check(int id) const { return as<FakeCheckBox>(widget(id), id); }
 FakeComboList& FakeWindow::combo(int id) const { return as<FakeComboList>(widget(id), id); }
 
-std::vector<int> FakeWindow::controlIds() const { return order_; }
-
-int FakeWindow::timerInterval(int id) const {
-    auto it = timers_.find(id);
-    return it == timers_.end() ? 0 : it->second;
-}
-
 void FakeWindow::show(ShowState state) {
     ++shows;
     if (ui_.journal) ui_.journal->add("ui.show " + narrow(desc.title) + " " + std::to_string(static_cast<int>(state)));
@@ -134,14 +127,12 @@ bool FakeWindow::bringForward() {
 
 void FakeWindow::showPopupMenu(const std::vector<MenuItem>& items) {
     popups.push_back(items);
-    if (onPopup) onPopup(*this);
 }
 
 int FakeWindow::runModal() {
     visible_ = true;
-    int result = onRunModal ? onRunModal(*this) : 0;
     visible_ = false;
-    return result;
+    return 0;
 }
 
 bool FakeWindow::fire(int timerId) {

@@ -68,7 +68,6 @@ struct ControlState {
     bool enabled = true;
     int left = 0, top = 0;
     int textWrites = 0;    // setText calls, whether or not the text changed
-    int repaints = 0;      // repaintNow calls
 };
 
 template <class Base>
@@ -87,7 +86,7 @@ public:
     bool visible() const override { return shown; }
     void setEnabled(bool on) override { enabled = on; }
     void move(int x, int y) override { left = x; top = y; }
-    void repaintNow() override { ++repaints; }
+    void repaintNow() override {}
 
 protected:
     FakeWindow& owner_;
@@ -173,22 +172,17 @@ public:
     const WindowSpec desc;
     ControlState& control(int id) const;            // throws std::out_of_range for an unknown id
     Control& widget(int id) const;
-    bool hasControl(int id) const { return controls_.count(id) != 0; }
     FakeScrollBar& scrollBar(int id) const;
     FakePictureBox& picture(int id) const;
     FakeCheckBox& check(int id) const;
     FakeComboList& combo(int id) const;
     FakeCanvas& fakeCanvas() { return canvas_; }
-    std::vector<int> controlIds() const;             // in the order they were added
     bool timerRunning(int id) const { return timers_.count(id) != 0; }
-    int timerInterval(int id) const;                 // 0 when not running
     bool topmost = false;
     bool closed = false;
     int forwards = 0;                                // bringForward calls
     int shows = 0;                                   // show calls
     std::vector<std::vector<MenuItem>> popups;       // menus opened with showPopupMenu
-    std::function<int(FakeWindow&)> onRunModal;      // what a modal run does; returns its result
-    std::function<void(FakeWindow&)> onPopup;        // e.g. pick an item: events().onCommand(id)
 
     // Acting as the platform would.
     WindowEvents& events() { return events_; }
