@@ -3,15 +3,19 @@
 #include <array>
 #include <cwctype>
 #include <limits>
+#include <optional>
+#include <string>
+#include <string_view>
 #include <utility>
 
 #include "monitor/number_text.h"
 
 namespace lark {
 
-namespace settings {
-
 namespace {
+
+// Reading a stored text as a value's type. Nothing when it cannot be read as that type (letters,
+// empty text, out of the type's range); a fraction rounds to the nearest, halves to even.
 template <class Int>
 std::optional<Int> toWhole(std::wstring_view text) {
     auto number = parseNumber(text);
@@ -27,11 +31,10 @@ bool equalsIgnoringCase(std::wstring_view a, std::wstring_view b) {
         if (std::towlower(static_cast<wint_t>(a[i])) != std::towlower(static_cast<wint_t>(b[i]))) return false;
     return true;
 }
-}  // namespace
-
 std::optional<std::int16_t> toInt16(std::wstring_view text) { return toWhole<std::int16_t>(text); }
 std::optional<std::int32_t> toInt32(std::wstring_view text) { return toWhole<std::int32_t>(text); }
 
+// "True"/"False" in any case, or a number: 0 false, any other true.
 std::optional<bool> toBool(std::wstring_view text) {
     std::wstring_view t = text;
     while (!t.empty() && t.front() == L' ') t.remove_prefix(1);
@@ -41,10 +44,6 @@ std::optional<bool> toBool(std::wstring_view text) {
     if (auto number = parseNumber(t)) return *number != 0;
     return std::nullopt;
 }
-
-}  // namespace settings
-
-namespace {
 
 // The names the values are stored under.
 constexpr wchar_t AmountName[] = L"Flag01", WarningName[] = L"Flag02", StartupName[] = L"Flag03",
@@ -59,7 +58,7 @@ T read(SettingsStore& store, std::wstring_view name, T fallback, Convert convert
 }
 
 int sliderPosition(SettingsStore& store, std::wstring_view name, int last, int fallback) {
-    const int value = read<std::int16_t>(store, name, static_cast<std::int16_t>(fallback), settings::toInt16);
+    const int value = read<std::int16_t>(store, name, static_cast<std::int16_t>(fallback), toInt16);
     return value < 0 || value > last ? fallback : value;
 }
 
@@ -68,7 +67,6 @@ std::wstring boolText(bool value) { return value ? L"True" : L"False"; }
 }  // namespace
 
 Settings loadSettings(SettingsStore& store) {
-    using namespace settings;
     Settings s;
     s.warningSteps = sliderPosition(store, WarningName, 28, s.warningSteps);
     s.amountSteps = sliderPosition(store, AmountName, 68, s.amountSteps);

@@ -3,9 +3,6 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
-#include <string>
-#include <string_view>
 
 #include "monitor/low_memory.h"
 #include "platform/settings_store.h"
@@ -33,16 +30,5 @@ Settings loadSettings(SettingsStore& store);
 // Writes every setting. A value that cannot be written keeps what it held; the others are still
 // written.
 void saveSettings(SettingsStore& store, const Settings& settings);
-
-namespace settings {
-
-// Reading a stored text as a value's type. Nothing when it cannot be read as that type (letters,
-// empty text, out of the type's range); a fraction rounds to the nearest, halves to even.
-std::optional<std::int16_t> toInt16(std::wstring_view text);
-std::optional<std::int32_t> toInt32(std::wstring_view text);
-// "True"/"False" in any case, or a number: 0 false, any other true.
-std::optional<bool> toBool(std::wstring_view text);
-
-}  // namespace settings
 
 }  // namespace lark

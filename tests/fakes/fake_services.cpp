@@ -16,24 +16,6 @@ MemoryStatus machine(std::uint64_t totalPhys, std::uint64_t availPhys) {
     return s;
 }
 
-MemoryStatus FakeMemoryStats::next() {
-    if (!queued.empty()) {
-        status = queued.front();
-        queued.pop_front();
-    }
-    return status;
-}
-
-MemoryStatus FakeMemoryStats::sample() {
-    ++samples;
-    return next();
-}
-
-MemoryStatus FakeMemoryStats::freshSample() {
-    ++freshSamples;
-    return next();
-}
-
 std::optional<std::wstring> FakeSettingsStore::read(std::wstring_view key) {
     reads.emplace_back(key);
     auto it = values.find(key);
@@ -42,18 +24,16 @@ std::optional<std::wstring> FakeSettingsStore::read(std::wstring_view key) {
 }
 
 bool FakeSettingsStore::write(std::wstring_view key, std::wstring_view value) {
+    if (onWrite) onWrite();
     if (failing.count(key)) {
-        if (journal) journal->add("settings.fail " + narrow(key));
         return false;
     }
     values[std::wstring(key)] = value;
-    if (journal) journal->add("settings.write " + narrow(key) + "=" + narrow(value));
     return true;
 }
 
 bool FakeTrayIcons::add(const TrayRecord& record) {
     calls.push_back({Add, record});
-    if (journal) journal->add("tray.add");
     if (!shellReady || shown) return false;
     shown = record;
     return true;
@@ -61,7 +41,6 @@ bool FakeTrayIcons::add(const TrayRecord& record) {
 
 bool FakeTrayIcons::modify(const TrayRecord& record) {
     calls.push_back({Modify, record});
-    if (journal) journal->add("tray.modify");
     if (!shellReady || !shown || shown->window != record.window || shown->id != record.id) return false;
     shown = record;
     return true;
@@ -69,7 +48,6 @@ bool FakeTrayIcons::modify(const TrayRecord& record) {
 
 bool FakeTrayIcons::remove(const TrayRecord& record) {
     calls.push_back({Remove, record});
-    if (journal) journal->add("tray.remove");
     if (!shellReady || !shown || shown->window != record.window || shown->id != record.id) return false;
     shown.reset();
     return true;
@@ -81,7 +59,6 @@ int FakeTrayIcons::count(Op op) const {
 
 int FakeMessageBoxes::show(std::wstring_view text, int flags, std::wstring_view title) {
     shown.push_back({std::wstring(text), flags, std::wstring(title)});
-    if (journal) journal->add("message " + std::to_string(flags));
     if (whileShown) whileShown();
     if (!answers.empty()) {
         int a = answers.front();

@@ -17,7 +17,6 @@
 #include "platform/message_box.h"
 #include "platform/settings_store.h"
 #include "platform/tray.h"
-#include "tests/fakes/journal.h"
 
 namespace lark::fake {
 
@@ -28,18 +27,13 @@ MemoryStatus machine(std::uint64_t totalPhys, std::uint64_t availPhys);
 
 class FakeMemoryStats final : public MemoryStats {
 public:
-    // Each sample takes the next queued status, if any (and keeps it as `status`), else `status`.
-    MemoryStatus sample() override;
-    MemoryStatus freshSample() override;
+    MemoryStatus sample() override { return status; }
+    MemoryStatus freshSample() override { return ++freshSamples, status; }
     Headroom headroom() override { return room; }
 
     MemoryStatus status = machine(256 * MiB, 128 * MiB);
-    std::deque<MemoryStatus> queued;
     Headroom room{128 * MiB, 1 * GiB, 1 * GiB};
-    int samples = 0, freshSamples = 0;
-
-private:
-    MemoryStatus next();
+    int freshSamples = 0;
 };
 
 class FakeSettingsStore final : public SettingsStore {
@@ -50,7 +44,7 @@ public:
     std::map<std::wstring, std::wstring, std::less<>> values;  // what is stored
     std::vector<std::wstring> reads;                            // every key read, in order
     std::set<std::wstring, std::less<>> failing;                // keys whose writes fail
-    Journal* journal = nullptr;
+    std::function<void()> onWrite;                              // runs at every write
 };
 
 class FakeTrayIcons final : public TrayIcons {
@@ -72,19 +66,16 @@ public:
     void shellRestarted() { shown.reset(); }  // the taskbar came back empty
     int count(Op op) const;
     const Call& last() const { return calls.back(); }
-    Journal* journal = nullptr;
 };
 
 class FakeInstanceLock final : public InstanceLock {
 public:
     bool acquire() override {
         ++calls;
-        if (journal) journal->add("instance.acquire");
         return !otherCopyRuns;
     }
     bool otherCopyRuns = false;
     int calls = 0;
-    Journal* journal = nullptr;
 };
 
 class FakeMessageBoxes final : public MessageBoxes {
@@ -101,7 +92,6 @@ public:
     int defaultAnswer = mb::AnswerNo;
     std::vector<Shown> shown;
     std::function<void()> whileShown;  // runs while the box is up (the program's events go on)
-    Journal* journal = nullptr;
 };
 
 class FakeClock final : public Clock {

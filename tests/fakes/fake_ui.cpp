@@ -5,6 +5,14 @@
 
 namespace lark::fake {
 
+namespace {
+std::string narrow(std::wstring_view w) {
+    std::string s;
+    for (wchar_t c : w) s += c < 128 ? static_cast<char>(c) : '?';
+    return s;
+}
+}  // namespace
+
 void PrintTo(const Rgb& c, std::ostream* os) { *os << "rgb(" << +c.r << "," << +c.g << "," << +c.b << ")"; }
 
 void PrintTo(const Draw& d, std::ostream* os) {
@@ -109,7 +117,6 @@ FakeComboList& FakeWindow::combo(int id) const { return as<FakeComboList>(widget
 
 void FakeWindow::show(ShowState state) {
     ++shows;
-    if (ui_.journal) ui_.journal->add("ui.show " + narrow(desc.title) + " " + std::to_string(static_cast<int>(state)));
     if (state == ShowState::Hidden) {
         visible_ = false;
         return;
@@ -145,7 +152,6 @@ bool FakeWindow::fire(int timerId) {
 
 std::unique_ptr<Window> FakeUi::createWindow(const WindowSpec& desc, WindowEvents& events) {
     ++windowsCreated;
-    if (journal) journal->add("ui.window " + narrow(desc.title));
     return std::make_unique<FakeWindow>(*this, desc, events);
 }
 
@@ -160,7 +166,6 @@ Rgb FakeUi::systemColour(SysColour colour) const {
 
 void FakeUi::endProcess() {
     ++ends;
-    if (journal) journal->add("ui.endProcess");
     throw ProcessEnded{};
 }
 

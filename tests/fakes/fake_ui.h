@@ -12,7 +12,6 @@
 #include <vector>
 
 #include "platform/ui.h"
-#include "tests/fakes/journal.h"
 
 namespace lark::fake {
 
@@ -232,7 +231,6 @@ public:
     int ends = 0;
     std::function<void()> onPump;  // runs inside pumpPending (e.g. press a button mid-action)
     Size screen_{1024, 768};
-    Journal* journal = nullptr;
 
     static constexpr Rgb ButtonShadow{160, 160, 160}, Highlight3D{255, 255, 255};
 

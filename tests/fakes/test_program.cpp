@@ -9,11 +9,6 @@ namespace lark::fake {
 TestProgram::TestProgram(BlockAllocator* blocks)
     : program(Services{ui, memory, settings, tray, instance, messages, clock, blocks ? *blocks : noBlocks, files,
                        shortcuts, registry, processes}) {
-    ui.journal = &journal;
-    settings.journal = &journal;
-    tray.journal = &journal;
-    instance.journal = &journal;
-    messages.journal = &journal;
 }
 
 FakeWindow& TestProgram::loadMainPanel() {

@@ -20,7 +20,6 @@
 #include "tests/fakes/fake_services.h"
 #include "tests/fakes/fake_system.h"
 #include "tests/fakes/fake_ui.h"
-#include "tests/fakes/journal.h"
 
 namespace lark::fake {
 
@@ -34,7 +33,6 @@ public:
     TestProgram(const TestProgram&) = delete;
     TestProgram& operator=(const TestProgram&) = delete;
 
-    Journal journal;  // what the fakes did, in order
     FakeUi ui;
     FakeMemoryStats memory;
     FakeSettingsStore settings;

@@ -61,19 +61,6 @@ TEST_F(Monitor, ATotalShownAsZeroHasNoShareToShow) {
     EXPECT_EQ(canvas(GaugePanel).count(Draw::Text), 0);
 }
 
-TEST_F(Monitor, TheDetailsTableIsRedrawnOnlyWhenANumberChanges) {
-    load(4 * GiB, 2 * GiB);
-    canvas(DetailsTable).forget();
-    tick();
-    EXPECT_EQ(canvas(DetailsTable).count(Draw::Clear), 0);
-    memory.status.availPhys += MiB;
-    tick();
-    EXPECT_EQ(canvas(DetailsTable).count(Draw::Clear), 1);
-    mainWindow().events().onDpiChanged();  // the canvases lost their drawings
-    EXPECT_EQ(canvas(DetailsTable).count(Draw::Clear), 2);
-    EXPECT_EQ(canvas(HistoryGraph).count(Draw::Keep), 2);
-}
-
 TEST_F(Monitor, AmountLabelsFollowTheSlidersAndTheWarningLevelIsInBytes) {
     load(4 * GiB, 2 * GiB);  // one step: 4096 / 78 = 52.5 MB
     mainWindow().activate();

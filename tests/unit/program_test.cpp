@@ -1,6 +1,9 @@
 // The program's start, its stored settings and its exits, over fakes.
 #include <gtest/gtest.h>
 
+#include <map>
+#include <tuple>
+
 #include "shell/settings.h"
 #include "shell/splash.h"
 #include "tests/fakes/test_program.h"
@@ -65,86 +68,49 @@ TEST_F(Startup, TheStoredWindowStateDecidesHowThePanelOpens) {
     }
 }
 
-TEST_F(Startup, MinimisingSendsThePanelToTheTrayInsteadOfEnding) {
-    loadMainPanel().minimise();
-    EXPECT_FALSE(mainWindow().visible());
-    EXPECT_EQ(ui.ends, 0);
-}
-
 // Close box, the menu's exit, and the end of the Windows session: save, remove the icon, end.
 TEST_F(Startup, EveryExitSavesThenRemovesTheIconThenEnds) {
     for (auto exit : {+[](fake::FakeWindow& w) { w.events().onClose(); }, +[](fake::FakeWindow& w) { w.click(ExitCommand); },
                       +[](fake::FakeWindow& w) { w.events().onEndSession(); }}) {
         fake::TestProgram app;
         app.loadMainPanel();
+        app.settings.onWrite = [&] { EXPECT_TRUE(app.tray.shown); };  // saved while the icon is still there
         EXPECT_THROW(exit(app.mainWindow()), ProcessEnded);
-        const int saved = app.journal.indexOf("settings.write Flag07"), removed = app.journal.indexOf("tray.remove");
-        EXPECT_GE(saved, 0);
-        EXPECT_GT(removed, saved);
-        EXPECT_GT(app.journal.indexOf("ui.endProcess"), removed);
-        EXPECT_FALSE(app.tray.shown);
+        EXPECT_EQ(app.settings.values.size(), 7u);
+        EXPECT_FALSE(app.tray.shown);  // removed before the end
     }
 }
 
-TEST(Settings, StoredTextIsReadAsItsTypeAndAnythingElseGivesTheDefault) {
-    using namespace settings;
-    EXPECT_EQ(toInt16(L" 42 "), 42);
-    EXPECT_EQ(toInt16(L"2.5"), 2);  // halves to even
-    EXPECT_EQ(toInt16(L"3.5"), 4);
-    EXPECT_EQ(toInt16(L"-32768"), -32768);
-    EXPECT_FALSE(toInt16(L"32768"));
-    EXPECT_EQ(toInt32(L"70000"), 70000);
-    for (const wchar_t* bad : {L"", L"abc", L"1e3", L"0x10"}) EXPECT_FALSE(toInt32(bad));
-    EXPECT_EQ(toBool(L"tRUE"), true);
-    EXPECT_EQ(toBool(L" False "), false);
-    EXPECT_EQ(toBool(L"0"), false);
-    EXPECT_EQ(toBool(L"-1"), true);
-    EXPECT_FALSE(toBool(L"yes"));
-
-    fake::FakeSettingsStore store;
-    store.values = {{L"Flag01", L"69"}, {L"Flag02", L"-1"}, {L"Flag03", L"abc"}, {L"Flag04", L"7"},
-                    {L"Flag05", L"no"}, {L"Flag06", L"99999999999"}, {L"Flag07", L"0"}};
-    const Settings s = loadSettings(store);
-    EXPECT_EQ(s.amountSteps, 55);  // beyond the slider
-    EXPECT_EQ(s.warningSteps, 5);
-    EXPECT_EQ(s.startupWindow, StartupWindow::Normal);
-    EXPECT_EQ(static_cast<int>(s.lowMemoryAction), 7);  // kept as it stands: it does nothing
-    EXPECT_TRUE(s.showSplash);
-    EXPECT_EQ(s.scheduleIndex, 0);
-    EXPECT_FALSE(s.standardCleanup);
-}
-
-TEST(Settings, SavedValuesComeBackAndAFailedWriteKeepsItsOldValue) {
-    fake::FakeSettingsStore store;
-    const Settings saved{.amountSteps = 68, .warningSteps = 0, .startupWindow = StartupWindow::Maximised,
-                         .lowMemoryAction = LowMemoryAction::Ask, .showSplash = false, .scheduleIndex = 5,
-                         .standardCleanup = false};
-    saveSettings(store, saved);
-    EXPECT_EQ(store.values[L"Flag05"], L"False");
-    const Settings back = loadSettings(store);
-    EXPECT_EQ(back.amountSteps, 68);
-    EXPECT_EQ(back.warningSteps, 0);
-    EXPECT_EQ(back.startupWindow, StartupWindow::Maximised);
-    EXPECT_EQ(back.lowMemoryAction, LowMemoryAction::Ask);
-    EXPECT_EQ(back.scheduleIndex, 5);
-    EXPECT_FALSE(back.showSplash || back.standardCleanup);
-
-    store.failing = {L"Flag01"};
-    saveSettings(store, Settings{});
-    EXPECT_EQ(store.values[L"Flag01"], L"68");
-    EXPECT_EQ(store.values[L"Flag06"], L"0");
-}
-
-TEST_F(Startup, TheSlidersAreStoredAtExit) {
-    settings.values = {{L"Flag01", L"10"}, {L"Flag02", L"3"}};
-    loadMainPanel();
-    EXPECT_EQ(slider(AmountSlider).value(), 10);
-    EXPECT_EQ(slider(WarningSlider).value(), 3);
-    slider(AmountSlider).userMoves(40);
-    slider(WarningSlider).userMoves(20);
-    EXPECT_THROW(mainWindow().events().onClose(), ProcessEnded);
-    EXPECT_EQ(settings.values[L"Flag01"], L"40");
-    EXPECT_EQ(settings.values[L"Flag02"], L"20");
+// Each value read as its type: halves round to even, Booleans are words in any case or numbers;
+// anything else, and a slider position out of its range, gives the default.
+TEST(Settings, StoredTextIsReadAsItsTypeAndWrittenBackWhole) {
+    const struct {
+        std::map<std::wstring, std::wstring, std::less<>> stored;
+        Settings read;
+    } cases[] = {
+        {{}, Settings{}},
+        {{{L"Flag01", L" 2.5 "}, {L"Flag02", L"3.5"}, {L"Flag03", L"2"}, {L"Flag04", L"1"}, {L"Flag05", L"fALSE"},
+          {L"Flag06", L"70000"}, {L"Flag07", L"0"}},
+         {2, 4, StartupWindow::Maximised, LowMemoryAction::Ask, false, 70000, false}},
+        {{{L"Flag01", L"69"}, {L"Flag02", L"-1"}, {L"Flag03", L"abc"}, {L"Flag04", L"7"}, {L"Flag05", L"no"},
+          {L"Flag06", L"99999999999"}, {L"Flag07", L"-1"}},
+         {55, 5, StartupWindow::Normal, LowMemoryAction(7), true, 0, true}},  // an unknown action is kept: it does nothing
+        {{{L"Flag01", L"32768"}, {L"Flag03", L"1e3"}, {L"Flag05", L""}, {L"Flag06", L"0x10"}}, Settings{}},
+    };
+    for (const auto& c : cases) {
+        fake::FakeSettingsStore store;
+        store.values = c.stored;
+        const Settings s = loadSettings(store);
+        EXPECT_EQ(std::tie(s.amountSteps, s.warningSteps, s.startupWindow, s.lowMemoryAction, s.showSplash, s.scheduleIndex,
+                           s.standardCleanup),
+                  std::tie(c.read.amountSteps, c.read.warningSteps, c.read.startupWindow, c.read.lowMemoryAction,
+                           c.read.showSplash, c.read.scheduleIndex, c.read.standardCleanup))
+            << c.stored.size();
+        store.failing = {L"Flag02"};  // a value that cannot be written keeps its old text
+        saveSettings(store, s);
+        EXPECT_EQ(loadSettings(store).amountSteps, s.amountSteps);
+        EXPECT_EQ(store.values.size(), c.stored.count(L"Flag02") ? 7u : 6u);
+    }
 }
 
 }  // namespace

@@ -30,36 +30,32 @@ TEST(HistoryEntry, FreeShareScaledToEightyPixelsWithASliverForSmallReadings) {
     for (const auto& c : cases) EXPECT_EQ(historyEntry(c.free, c.unit, c.total), c.entry) << c.free << " of " << c.total;
 }
 
+std::vector<Draw> segments(const fake::FakeCanvas& c) {
+    std::vector<Draw> drawn;
+    std::copy_if(c.commands.begin(), c.commands.end(), std::back_inserter(drawn), [](const Draw& d) { return d.colour == Magenta; });
+    return drawn;
+}
+
 TEST(HistoryGraph, GridShiftsLevelsFollowTheSlidersAndTheHistoryFillsFromTheRight) {
     History history;
     history.fill(NoEntry);
     fake::FakeCanvas c;
     drawHistoryGraph(c, history, 1, 68, 28);
-    EXPECT_EQ(c.commands.front(), Draw::clear());
-    EXPECT_TRUE(c.has(Draw::ln(54, 16, 54, 95, {0, 0, 128})));
-    EXPECT_TRUE(c.has(Draw::ln(244, 16, 244, 95, {0, 0, 128})));
-    EXPECT_TRUE(c.has(Draw::ln(46, 26, 244, 26, {155, 155, 255}, Pen::Dotted)));
-    EXPECT_TRUE(c.has(Draw::ln(46, 66, 244, 66, {200, 0, 0}, Pen::Dotted)));
-    EXPECT_EQ(std::count_if(c.commands.begin(), c.commands.end(), [](const Draw& d) { return d.colour == Magenta; }), 0);
-
+    for (const Draw& d : {Draw::clear(), Draw::ln(54, 16, 54, 95, {0, 0, 128}), Draw::ln(244, 16, 244, 95, {0, 0, 128}),
+                          Draw::ln(46, 26, 244, 26, {155, 155, 255}, Pen::Dotted), Draw::ln(46, 66, 244, 66, {200, 0, 0}, Pen::Dotted)})
+        EXPECT_TRUE(c.has(d));
+    EXPECT_TRUE(segments(c).empty());
     pushHistory(history, 20);
     pushHistory(history, 40);
     c.forget();
     drawHistoryGraph(c, history, 10, 0, 0);
     EXPECT_TRUE(c.has(Draw::ln(45, 16, 45, 95, {0, 0, 128})));
-    EXPECT_TRUE(c.has(Draw::ln(46, 94, 244, 94, {155, 155, 255}, Pen::Dotted)));
-    const std::vector<Draw> expected = {Draw::ln(244, 75, 245, 55, Magenta)};
-    std::vector<Draw> drawn;
-    std::copy_if(c.commands.begin(), c.commands.end(), std::back_inserter(drawn), [](const Draw& d) { return d.colour == Magenta; });
-    EXPECT_EQ(drawn, expected);
-
+    EXPECT_EQ(segments(c), std::vector<Draw>{Draw::ln(244, 75, 245, 55, Magenta)});
     for (int i = 0; i < 250; ++i) pushHistory(history, static_cast<std::int16_t>(i % 81));
     c.forget();
     drawHistoryGraph(c, history, 5, 0, 0);
-    drawn.clear();
-    std::copy_if(c.commands.begin(), c.commands.end(), std::back_inserter(drawn), [](const Draw& d) { return d.colour == Magenta; });
-    ASSERT_EQ(drawn.size(), 199u);
-    EXPECT_EQ(drawn.front().x1, 46);  // the oldest of a full history
+    ASSERT_EQ(segments(c).size(), 199u);
+    EXPECT_EQ(segments(c).front().x1, 46);  // the oldest of a full history
 }
 
 TEST(Schedule, RunsAtTheEndOfEachPeriodAndAShorterPeriodAtOnce) {
