@@ -3,7 +3,7 @@
 ;
 ;   makensis -INPUTCHARSET UTF8 -DVERSION=1.2.3 -DSTAGE=dir -DICON=app.ico -DOUTFILE=setup.exe larkspan.nsi
 ;
-; STAGE holds larkspan.exe, larkspan.html and LICENSE.txt.
+; STAGE holds larkspan.exe, larkspan.html, screenshot.png and LICENSE.txt.
 
 Unicode true
 Target amd64-unicode  ; the program is 64-bit only
@@ -96,6 +96,7 @@ Section "${APP}"
   SetOutPath "$INSTDIR"
   File "${STAGE}\larkspan.exe"
   File "${STAGE}\larkspan.html"
+  File "${STAGE}\screenshot.png"
   File "${STAGE}\LICENSE.txt"
   WriteUninstaller "$INSTDIR\uninstall.exe"
   CreateShortcut "$SMPROGRAMS\${APP}.lnk" "$INSTDIR\larkspan.exe"
@@ -123,6 +124,7 @@ Section "un.プログラム"
   Call un.CloseRunning
   Delete "$INSTDIR\larkspan.exe"
   Delete "$INSTDIR\larkspan.html"
+  Delete "$INSTDIR\screenshot.png"
   Delete "$INSTDIR\LICENSE.txt"
   Delete "$INSTDIR\uninstall.exe"
   RMDir "$INSTDIR"

@@ -36,7 +36,7 @@ class OptionsTest(LarkspanCase):
         self.assertEqual((dialog[0].width, dialog[0].height), (401, 182))
         self.press(OPTIONS, ID_ASK)
         self.press(OPTIONS, ID_APPLY)
-        self.assertTrue(wait_until(lambda: self.shown(OPTIONS), lambda v: not v, 5), "apply did not close the dialog")
+        self.assertFalse(wait_until(lambda: self.shown(OPTIONS), lambda v: not v, 5), "apply did not close the dialog")
         self.assertEqual(stored_settings().get("Flag04"), "1")
 
         self.driver.post(MAIN, 0x112, 0xF020)  # the panel in the tray; the tray menu opens the dialog alone
@@ -52,7 +52,7 @@ class OptionsTest(LarkspanCase):
         self.assertTrue(links, "no shortcut in the Startup folder")
         self.press(OPTIONS, ID_IGNORE)
         self.press(OPTIONS, ID_CANCEL)
-        self.assertTrue(wait_until(lambda: self.shown(OPTIONS), lambda v: not v, 5))
+        self.assertFalse(wait_until(lambda: self.shown(OPTIONS), lambda v: not v, 5), "cancel did not close the dialog")
         self.assertEqual(self.close(app).get("Flag04"), "1", "cancel changed the setting")
         for link in links:
             os.remove(link)
@@ -64,4 +64,4 @@ class OptionsTest(LarkspanCase):
         self.press(ABOUT, ID_SYSTEM_INFO)
         self.assertIn("現時点ではｼｽﾃﾑ情報を使用できません", self.message())  # a bare prefix has no tool registered
         self.driver.run("key", "hwnd:" + self.shown(ABOUT)[0].hwnd, "Esc")
-        self.assertTrue(wait_until(lambda: self.shown(ABOUT), lambda v: not v, 5), "Esc did not close the about box")
+        self.assertFalse(wait_until(lambda: self.shown(ABOUT), lambda v: not v, 5), "Esc did not close the about box")

@@ -9,7 +9,7 @@ import unittest
 import zipfile
 from pathlib import Path
 
-from larkspan_e2e import CALL_TIMEOUT, LarkspanCase, env, reg, stored_settings
+from larkspan_e2e import MAIN, LarkspanCase, env, run, stored_settings
 
 VERSION = (Path(__file__).resolve().parents[2] / "VERSION").read_text().split()[0]
 UNINSTALL_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Larkspan"
@@ -24,7 +24,7 @@ def package(kind):
 
 def registry_values(key):
     """A key's values as {name: data}; None when the key does not exist."""
-    out = reg("query", key, check=False)
+    out = run(env("WINE"), "reg", "query", key)
     if out.returncode != 0:
         return None
     rows = (line.strip().split(None, 2) for line in out.stdout.replace("\r", "").splitlines())
@@ -57,7 +57,7 @@ class Installer(LarkspanCase):
     def run_windows(self, *args):
         started = time.monotonic()
         code = subprocess.run([env("WINE"), *map(str, args)], stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
-                              stderr=subprocess.DEVNULL, timeout=CALL_TIMEOUT).returncode
+                              stderr=subprocess.DEVNULL, timeout=60).returncode
         self.assertEqual(code, 0, f"{args} failed")
         return time.monotonic() - started
 
@@ -65,7 +65,7 @@ class Installer(LarkspanCase):
         seconds = self.run_windows(package("setup.exe"), "/S")
         print(f"\ninstall: {seconds:.2f} s", flush=True)
         self.assertEqual(sorted(p.name for p in self.home.iterdir()),
-                         ["LICENSE.txt", "larkspan.exe", "larkspan.html", "uninstall.exe"])
+                         ["LICENSE.txt", "larkspan.exe", "larkspan.html", "screenshot.png", "uninstall.exe"])
         self.assertEqual((self.home / "larkspan.exe").read_bytes(), Path(env("LARK_EXE")).read_bytes())
         self.assertTrue(self.menu_link.is_file())
         entry = registry_values(UNINSTALL_KEY)
@@ -76,15 +76,16 @@ class Installer(LarkspanCase):
         self.assertEqual({name: entry.get(name) for name in expected}, expected)
         self.assertGreater(int(entry["EstimatedSize"], 16), 1000)  # KB: the program alone is over 1 MB
 
-        app = self.new_app()
-        app.exe = str(self.home / "larkspan.exe")
-        app.start().wait_main()
+        app = subprocess.Popen([env("WINE"), self.home / "larkspan.exe"], stdin=subprocess.DEVNULL,
+                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.apps.append(app)
+        self.driver.wait(MAIN, 15000)
         # What the program's start-up registration leaves, and a stranger's shortcut beside it.
         shutil.copyfile(self.menu_link, self.startup / "Larkspan.lnk")
         shutil.copyfile(self.menu_link, self.startup / "other.lnk")
 
         self.run_windows(package("setup.exe"), "/S")  # its executable is locked while it runs
-        self.assertIsNotNone(app.wait_exit(10), "the running copy was not closed")
+        self.assertTrue(wait_until(lambda: app.poll() is not None, 10), "the running copy was not closed")
         self.assertIn("Flag01", stored_settings(), "the running copy was not closed through its main panel")
         self.assertTrue((self.home / "larkspan.exe").is_file())
 
@@ -102,7 +103,7 @@ class Installer(LarkspanCase):
 class PortableZip(unittest.TestCase):
     def test_holds_the_program_help_page_readme_and_licence(self):
         with zipfile.ZipFile(package("portable.zip")) as z:
-            self.assertEqual(sorted(z.namelist()), ["LICENSE.txt", "README.txt", "larkspan.exe", "larkspan.html"])
+            self.assertEqual(sorted(z.namelist()), ["LICENSE.txt", "README.txt", "larkspan.exe", "larkspan.html", "screenshot.png"])
             self.assertEqual(z.read("larkspan.exe"), Path(env("LARK_EXE")).read_bytes())
             readme = z.read("README.txt").decode("utf-8-sig")
             for text in ("通知領域", "notification area", "\r\n"):
