@@ -5,6 +5,9 @@
 #include <psapi.h>
 
 #include <cstdint>
+#include <thread>
+#include <utility>
+#include <vector>
 
 #include "platform/win32/block_allocator.h"
 
@@ -67,6 +70,46 @@ TEST(Win32BlockAllocator, RequestsOfEverySize) {
     ASSERT_NE(block, nullptr);
     EXPECT_EQ(query(block).RegionSize, 2 * MiB);
     capped.release(block);
+}
+
+// The user interface thread claims and gives back: meanwhile it answers what other threads send it,
+// and runs nothing posted to it before it is done.
+TEST(Win32BlockAllocator, AnswersSentMessagesWhileItWorks) {
+    static int phase = 0;  // 1 while claiming, 2 while releasing
+    static std::vector<std::pair<UINT, int>> seen;
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = [](HWND window, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
+        if (message == WM_APP || message == WM_APP + 1) seen.emplace_back(message, phase);
+        return DefWindowProcW(window, message, wParam, lParam);
+    };
+    windowClass.lpszClassName = L"BlockAllocatorTest";
+    RegisterClassW(&windowClass);
+    HWND window = CreateWindowW(windowClass.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    ASSERT_NE(window, nullptr);
+    // A message sent from another thread that is waiting in the queue when the work starts.
+    const auto sendFirst = [window] {
+        std::thread sender([window] { SendMessageTimeoutW(window, WM_APP, 0, 0, SMTO_NORMAL, 5000, nullptr); });
+        Sleep(100);
+        return sender;
+    };
+
+    Win32BlockAllocator blocks;
+    PostMessageW(window, WM_APP + 1, 0, 0);
+    std::thread sender = sendFirst();
+    phase = 1;
+    void* block = blocks.claim(64 * MiB);
+    phase = 0;
+    sender.join();
+    sender = sendFirst();
+    phase = 2;
+    blocks.release(block);
+    phase = 0;
+    sender.join();
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+    EXPECT_NE(block, nullptr);
+    EXPECT_EQ(seen, (std::vector<std::pair<UINT, int>>{{WM_APP, 1}, {WM_APP, 2}, {WM_APP + 1, 0}}));
+    DestroyWindow(window);
 }
 
 TEST(Win32BlockAllocator, CapFromEnvironment) {
