@@ -66,6 +66,11 @@ add_executable(bench_floor WIN32 tools/bench/floor/floor.cpp)
 target_compile_definitions(bench_floor PRIVATE ${LARK_WIN_DEFS})
 target_link_options(bench_floor PRIVATE -static -municode)
 
+# The reply-gap benchmark's probe: pings a window from a process of its own and times the answers.
+add_executable(reply_probe tools/bench/replies/reply_probe.cpp)
+target_compile_definitions(reply_probe PRIVATE ${LARK_WIN_DEFS})
+target_link_options(reply_probe PRIVATE -static -municode)
+
 # The monitor tick's cost: the real program's tick over the real services, timed in a loop.
 add_executable(tick_bench tools/bench/tick/tick_bench.cpp assets/larkspan.rc)
 target_link_libraries(tick_bench PRIVATE larkwin psapi)

@@ -42,7 +42,20 @@ bool Win32TrayIcons::call(DWORD message, const TrayRecord& record) {
     return ::Shell_NotifyIconW(message, &data) != FALSE;
 }
 
-bool Win32TrayIcons::add(const TrayRecord& record) { return call(NIM_ADD, record); }
+// Version 3 makes the shell report the keyboard too (NIN_KEYSELECT, WM_CONTEXTMENU) while the
+// callback keeps the plain message code in lParam. The version lasts as long as the icon, so every
+// add sets it again; a shell that does not take it still delivers the mouse.
+bool Win32TrayIcons::add(const TrayRecord& record) {
+    if (!call(NIM_ADD, record)) return false;
+    NOTIFYICONDATAW data{};
+    data.cbSize = sizeof data;
+    data.hWnd = reinterpret_cast<HWND>(record.window);
+    data.uID = record.id;
+    data.uVersion = NOTIFYICON_VERSION;
+    ::Shell_NotifyIconW(NIM_SETVERSION, &data);
+    return true;
+}
+
 bool Win32TrayIcons::modify(const TrayRecord& record) { return call(NIM_MODIFY, record); }
 bool Win32TrayIcons::remove(const TrayRecord& record) { return call(NIM_DELETE, record); }
 

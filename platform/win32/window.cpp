@@ -1,6 +1,7 @@
 #include "platform/win32/window.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <algorithm>
 #include <utility>
@@ -412,7 +413,7 @@ LRESULT Win32Window::handle(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_MOUSEMOVE:
         // The tray's callback message: the code of the real mouse event rides in lParam.
         if (desc_.style == WindowStyle::Hidden) {
-            if (live_) events_.onTrayMouse(static_cast<int>(lParam));
+            onTrayCallback(hwnd, lParam);
             return 0;
         }
         break;
@@ -424,6 +425,36 @@ LRESULT Win32Window::handle(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         break;
     }
     return ::DefWindowProcW(hwnd, msg, wParam, lParam);
+}
+
+// With NOTIFYICON_VERSION the shell reports the keyboard as well: Enter or Space on the selected
+// icon (NIN_KEYSELECT) counts as a left press, the context-menu key or Shift+F10 (WM_CONTEXTMENU)
+// as a right press. Nothing may act twice: NIN_SELECT follows a left click already reported, shells
+// follow a right click with WM_CONTEXTMENU, and Enter brings NIN_KEYSELECT twice. A repeat is
+// timed from the end of the first one's handling, which may have kept a menu open for a while.
+void Win32Window::onTrayCallback(HWND hwnd, LPARAM lParam) {
+    const auto recent = [](ULONGLONG at) { return at && ::GetTickCount64() - at < ::GetDoubleClickTime(); };
+    int code = static_cast<int>(lParam);
+    ULONGLONG* stamp = nullptr;
+    switch (static_cast<UINT>(lParam)) {
+    case NIN_SELECT: return;
+    case NIN_KEYSELECT:
+        if (recent(keySelectAt_)) return;
+        code = WM_LBUTTONDOWN;
+        stamp = &keySelectAt_;
+        break;
+    case WM_CONTEXTMENU:
+        if (recent(rightButtonAt_)) return;
+        code = WM_RBUTTONDOWN;
+        stamp = &rightButtonAt_;
+        break;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP: stamp = &rightButtonAt_; break;
+    default: break;
+    }
+    if (stamp) *stamp = ::GetTickCount64();
+    if (live_) events_.onTrayMouse(code);
+    if (stamp && MessageHandler::of(hwnd) == static_cast<MessageHandler*>(this)) *stamp = ::GetTickCount64();
 }
 
 LRESULT Win32Window::onPaint() {

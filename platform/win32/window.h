@@ -84,6 +84,7 @@ private:
     LRESULT onPaint();
     void onActivateMessage(WPARAM wParam);
     void onDpiChangedMessage(UINT dpi, const RECT& suggested);
+    void onTrayCallback(HWND hwnd, LPARAM lParam);
     void fitClientArea();
     void applyIcons();
     void restoreFocus();
@@ -114,6 +115,8 @@ private:
     ModalState* modal_ = nullptr;
     Picture icon_ = Picture::None;
     UINT taskbarCreated_ = 0;
+    ULONGLONG keySelectAt_ = 0;    // when the tray's last NIN_KEYSELECT was handled (0: never)
+    ULONGLONG rightButtonAt_ = 0;  // ... its last right press, release or context-menu key
     int defaultButton_ = 0;
     int cancelButton_ = 0;
 };

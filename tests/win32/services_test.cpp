@@ -5,6 +5,9 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <thread>
+#include <utility>
+#include <vector>
 
 #include "platform/win32/block_allocator.h"
 #include "platform/win32/instance_lock.h"
@@ -40,6 +43,44 @@ TEST(BlockAllocatorTest, BlocksAreCommittedResidentZeroAndGivenBack) {
 }
 
 // Small and empty requests give usable blocks, impossible ones nothing, and a cap bounds every block.
+// The user interface thread claims and gives back: meanwhile it answers what other threads send it,
+// and runs nothing posted to it before it is done.
+TEST(BlockAllocatorTest, AnswersSentMessagesWhileItWorks) {
+    static int phase = 0;  // 1 while claiming, 2 while releasing
+    static std::vector<std::pair<UINT, int>> seen;
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = [](HWND window, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
+        if (message == WM_APP || message == WM_APP + 1) seen.emplace_back(message, phase);
+        return DefWindowProcW(window, message, wParam, lParam);
+    };
+    windowClass.lpszClassName = L"BlockAllocatorTest";
+    RegisterClassW(&windowClass);
+    HWND window = CreateWindowW(windowClass.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    ASSERT_NE(window, nullptr);
+    const auto sendFirst = [window] {  // sent from another thread, waiting when the work starts
+        std::thread sender([window] { SendMessageTimeoutW(window, WM_APP, 0, 0, SMTO_NORMAL, 5000, nullptr); });
+        Sleep(100);
+        return sender;
+    };
+    Win32BlockAllocator blocks;
+    PostMessageW(window, WM_APP + 1, 0, 0);
+    std::thread sender = sendFirst();
+    phase = 1;
+    void* block = blocks.claim(64 * MiB);
+    phase = 0;
+    sender.join();
+    sender = sendFirst();
+    phase = 2;
+    blocks.release(block);
+    phase = 0;
+    sender.join();
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+    EXPECT_NE(block, nullptr);
+    EXPECT_EQ(seen, (std::vector<std::pair<UINT, int>>{{WM_APP, 1}, {WM_APP, 2}, {WM_APP + 1, 0}}));
+    DestroyWindow(window);
+}
+
 TEST(BlockAllocatorTest, RequestsOfEverySizeAndTheCap) {
     Win32BlockAllocator blocks;
     for (std::size_t bytes : {std::size_t{0}, std::size_t{1}, std::size_t{4097}, 3 * MiB}) {
