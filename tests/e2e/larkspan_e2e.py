@@ -1,10 +1,6 @@
-"""Shared pieces of the end-to-end tests: driver.exe, the program under test and a test case base.
-
-They run inside tests/wine/run (WINE, WINESERVER, WINEPREFIX, DISPLAY); CTest adds LARK_EXE,
-LARK_DRIVER and LARK_OUTPUT. A file tests/e2e/test_<area>.py is the CTest test e2e_<area> (python3
--m unittest test_<area>, in tests/e2e); a line "# wine-dpi: 144" in it gives it a prefix of its own
-at that DPI. Every test starts from the prefix's pristine per-user registry (default settings) and
-ends with every copy of the program stopped."""
+"""Shared pieces of the end-to-end tests, which run inside tests/wine/run (WINE, WINESERVER, WINEPREFIX,
+DISPLAY) with LARK_EXE, LARK_DRIVER and LARK_OUTPUT from CTest: test_<area>.py is the test e2e_<area>;
+a line "# wine-dpi: 144" in it gives it a prefix of its own at that DPI."""
 
 import collections
 import os
@@ -22,7 +18,8 @@ os.environ.setdefault("LARKSPAN_MAX_BLOCK_MIB", "16")
 MAIN = "Larkspan    "  # the main panel's title: the word and four blanks
 TRAY_HOST = "だみい"
 SETTINGS_KEY = r"HKCU\Software\Quorvane\Larkspan100"
-WM_CLOSE, WM_QUERYENDSESSION, WM_ENDSESSION, WM_COMMAND, WM_HSCROLL, BM_CLICK = 0x10, 0x11, 0x16, 0x111, 0x114, 0xF5
+WM_CLOSE, WM_ENDSESSION, WM_COMMAND, WM_HSCROLL, BM_CLICK = 0x10, 0x16, 0x111, 0x114, 0xF5
+WM_SYSCOMMAND, SC_MINIMIZE, WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_RBUTTONDOWN = 0x112, 0xF020, 0x200, 0x201, 0x204
 SB_CODES = dict(lineleft=0, lineright=1, pageleft=2, pageright=3, thumb=4, track=5, left=6, right=7, end=8)
 
 # Main panel control and menu ids.
@@ -50,6 +47,10 @@ def wait_until(read, done, timeout=3.0):
     return value
 
 
+def run(*command, timeout=30):
+    return subprocess.run(command, stdin=subprocess.DEVNULL, capture_output=True, timeout=timeout, text=True, errors="replace")
+
+
 class Driver:
     """driver.exe, run under Wine in the program's prefix and display."""
 
@@ -60,15 +61,13 @@ class Driver:
             code = subprocess.run([env("WINE"), env("LARK_DRIVER"), *map(str, args)], stdin=subprocess.DEVNULL,
                                   stdout=out, stderr=err, timeout=timeout).returncode
             out.seek(0), err.seek(0)
-            unescape = {"\\t": "\t", "\\n": "\n", "\\r": "\r", "\\\\": "\\"}
-            rows = [[re.sub(r"\\.", lambda m: unescape.get(m[0], m[0]), f) for f in line.split("\t")]
-                    for line in out.read().decode().splitlines() if line]
+            unescape = lambda m: {"t": "\t", "n": "\n", "r": "\r"}.get(m[1], m[1])
+            rows = [[re.sub(r"\\(.)", unescape, f) for f in line.split("\t")] for line in out.read().decode().splitlines() if line]
             return code, rows, err.read().decode(errors="replace").strip()
 
     def run(self, *args, timeout=30):
         code, rows, errors = self.call(*args, timeout=timeout)
-        if code != 0:
-            raise AssertionError(f"driver {' '.join(map(str, args))} failed ({code}): {errors}")
+        assert code == 0, f"driver {' '.join(map(str, args))} failed ({code}): {errors}"
         return rows
 
     def windows(self, *of, command="windows", timeout=30):
@@ -97,44 +96,17 @@ class Driver:
         self.post("hwnd:" + c.parent, WM_HSCROLL, SB_CODES["end"], int(c.hwnd, 16))
 
     def menus(self, window):
-        """The menu bars and open popup menus of the window's process, as (kind, hwnd, title, items):
-        kind "bar" or "popup", items ("item", depth, text) or ("separator", depth)."""
+        """The process's menu bars and open popup menus: ("bar"|"popup", hwnd, title, [("item", depth, text)|("separator", depth)])."""
         menus = []
         for r in self.run("menu", window):
-            if r[0] in ("bar", "popup"):
-                menus.append((*r, []))
-            else:
-                menus[-1][3].append((r[0], int(r[1]), *r[3:]))
+            menus.append((*r, [])) if r[0] in ("bar", "popup") else menus[-1][3].append((r[0], int(r[1]), *r[3:]))
         return menus
 
     def tray_icon(self, owner):
         return self.run("tray", owner)[0][2] == "1"
 
     def memstatus(self):
-        names = "load total_phys avail_phys total_page_file avail_page_file total_virtual avail_virtual".split()
-        return dict(zip(names, map(int, self.run("memstatus")[0][1:])))
-
-
-class Picture:
-    """A window's client area as the screen shows it, kept as a PPM file for people to look at."""
-
-    def __init__(self, window, ppm):
-        geometry = f"{window.width}x{window.height}+{window.x}+{window.y}"
-        subprocess.run(["import", "-window", "root", "-crop", geometry, "-depth", "8", f"ppm:{ppm}"], check=True, timeout=30)
-        self.width, self.rgb = window.width, Path(ppm).read_bytes().split(b"\n", 3)[3]
-
-    def pixel(self, x, y):
-        i = 3 * (y * self.width + x)
-        return tuple(self.rgb[i:i + 3])
-
-    def dominant_share(self):
-        """The share of the pixels that have the most common colour: 1.0 for a blank picture."""
-        counts = collections.Counter(self.rgb[i:i + 3] for i in range(0, len(self.rgb), 3))
-        return counts.most_common(1)[0][1] * 3 / len(self.rgb)
-
-
-def run(*command):
-    return subprocess.run(command, stdin=subprocess.DEVNULL, capture_output=True, timeout=30, text=True, errors="replace")
+        return dict(zip("total_phys avail_phys avail_page_file total_virtual avail_virtual".split(), map(int, self.run("memstatus")[0][1:])))
 
 
 def store_settings(**values):
@@ -144,14 +116,15 @@ def store_settings(**values):
         run(env("WINE"), "reg", "add", SETTINGS_KEY, "/v", name, "/t", kind, "/d", data, "/f").check_returncode()
 
 
+def registry_values(key=SETTINGS_KEY):
+    """{name: data} of a key's values; None when there is no such key."""
+    out = run(env("WINE"), "reg", "query", key)
+    rows = [line.split(None, 2) for line in out.stdout.splitlines()]
+    return {r[0]: (r[2] if len(r) > 2 else "") for r in rows if len(r) > 1 and r[1].startswith("REG_")} if out.returncode == 0 else None
+
+
 def stored_settings():
-    """{name: text} of the stored settings that are texts."""
-    rows = [line.split(None, 2) for line in run(env("WINE"), "reg", "query", SETTINGS_KEY).stdout.splitlines()]
-    return {r[0]: (r[2] if len(r) > 2 else "") for r in rows if len(r) > 1 and r[1] == "REG_SZ"}
-
-
-def stop_wineserver():
-    run(env("WINESERVER"), "-k"), run(env("WINESERVER"), "-w")
+    return registry_values() or {}
 
 
 class LarkspanCase(unittest.TestCase):
@@ -167,38 +140,56 @@ class LarkspanCase(unittest.TestCase):
 
     @staticmethod
     def reset():
-        """Default settings: the prefix's pristine user registry, with its wineserver stopped."""
-        stop_wineserver()
+        """Default settings: the prefix's pristine user registry, with its wineserver stopped (and so every program)."""
+        run(env("WINESERVER"), "-k"), run(env("WINESERVER"), "-w")
         shutil.copyfile(env("HARNESS_PRISTINE_USER_REG"), Path(env("WINEPREFIX")) / "user.reg")
 
     def stop_all(self):
-        stop_wineserver()  # which ends every program of the prefix
+        self.reset()
         for app in self.apps:
             app.wait(10)
 
-    def start_app(self, max_block_mib=16):
+    def start_app(self, max_block_mib=16, exe=None):
         """Starts larkspan.exe under Wine from here, so that its exit is seen; waits for its main panel."""
         with open(self.out / f"larkspan-{len(self.apps)}.log", "wb") as log:
-            self.apps.append(subprocess.Popen([env("WINE"), env("LARK_EXE")], stdin=subprocess.DEVNULL, stdout=log,
-                                              stderr=subprocess.STDOUT,
-                                              env=dict(os.environ, LARKSPAN_MAX_BLOCK_MIB=str(max_block_mib))))
+            self.apps.append(subprocess.Popen([env("WINE"), exe or env("LARK_EXE")], stdin=subprocess.DEVNULL, stdout=log,
+                                              stderr=subprocess.STDOUT, env=dict(os.environ, LARKSPAN_MAX_BLOCK_MIB=str(max_block_mib))))
         deadline = time.monotonic() + 15
         while self.driver.call("wait", MAIN, 1000)[0] != 0:
             if self.apps[-1].poll() is not None or time.monotonic() > deadline:
                 self.fail(f"no main panel; exit code {self.apps[-1].poll()}")
         return self.apps[-1]
 
+    def ended(self, app, seconds=10):
+        return wait_until(app.poll, lambda code: code is not None, seconds) is not None
+
     def close(self, app, message=WM_CLOSE, wparam=0):
         """Closes the main panel; returns the stored settings once the program has ended."""
         self.driver.post(MAIN, message, wparam)
-        self.assertIsNotNone(wait_until(app.poll, lambda code: code is not None, 10), "still running 10 s after closing")
+        self.assertTrue(self.ended(app), "still running 10 s after closing")
         return stored_settings()
 
     def screenshot(self, title, name):
-        return Picture(self.driver.wait(title), self.out / f"{name}.ppm")
+        """The window's client area as the screen shows it: rows of (r, g, b); kept as a PPM file for people."""
+        w, ppm = self.driver.wait(title), self.out / f"{name}.ppm"
+        run("import", "-window", "root", "-crop", f"{w.width}x{w.height}+{w.x}+{w.y}", "-depth", "8", f"ppm:{ppm}").check_returncode()
+        rgb = ppm.read_bytes().split(b"\n", 3)[3]
+        return [[tuple(rgb[i:i + 3]) for i in range(y, y + 3 * w.width, 3)] for y in range(0, len(rgb), 3 * w.width)]
 
     def text(self, control):
         return self.driver.controls(MAIN)[control].text
 
     def slider(self, bar):
         return int(self.driver.controls(MAIN)[bar].value)
+
+    def shown(self, title=None, cls=None):
+        """The program's visible top-level windows with that title or class."""
+        return [w for w in self.driver.windows(MAIN) if w.visible and (w.title == title or w.cls == cls)]
+
+    def tray_host(self):
+        return "hwnd:" + next(w.hwnd for w in self.driver.windows(MAIN) if w.title == TRAY_HOST)
+
+    def tray_menu(self, host):
+        """Opens the tray menu with a right click on the icon."""
+        self.driver.post(host, WM_MOUSEMOVE, 0, WM_RBUTTONDOWN)
+        self.assertTrue(wait_until(lambda: self.shown(cls="#32768"), bool, 5), "no tray menu")

@@ -1,31 +1,31 @@
-// The platform services against the real system: the block allocator, registry, mutex, memory
-// figures and message boxes.
+// The platform services against the real system: the block allocator, the settings in the registry,
+// the single-instance lock, shortcuts, the machine-wide registry and starting programs.
 #include <windows.h>
 #include <psapi.h>
+#include <shlobj.h>
 
-#include <algorithm>
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <thread>
 #include <utility>
 #include <vector>
+#include <filesystem>
 
+#include "options/paths.h"
 #include "platform/win32/block_allocator.h"
 #include "platform/win32/instance_lock.h"
-#include "platform/win32/memory_stats.h"
-#include "platform/win32/message_boxes.h"
 #include "platform/win32/registry_store.h"
-#include "win32_test_support.h"
+#include "platform/win32/system_services.h"
 
 namespace lark::win32::test {
 namespace {
 
+namespace fs = std::filesystem;
 constexpr std::size_t MiB = std::size_t{1} << 20;
 
 MEMORY_BASIC_INFORMATION query(void* block) { MEMORY_BASIC_INFORMATION info{}; return ::VirtualQuery(block, &info, sizeof info), info; }
-std::size_t workingSet() {
-    PROCESS_MEMORY_COUNTERS counters{};
-    return ::GetProcessMemoryInfo(::GetCurrentProcess(), &counters, sizeof counters) ? counters.WorkingSetSize : 0;
-}
+std::size_t workingSet() { PROCESS_MEMORY_COUNTERS c{}; return ::GetProcessMemoryInfo(::GetCurrentProcess(), &c, sizeof c) ? c.WorkingSetSize : 0; }
 
 TEST(BlockAllocatorTest, BlocksAreCommittedResidentZeroAndGivenBack) {
     Win32BlockAllocator blocks;
@@ -33,8 +33,7 @@ TEST(BlockAllocatorTest, BlocksAreCommittedResidentZeroAndGivenBack) {
     auto* block = static_cast<unsigned char*>(blocks.claim(bytes));
     ASSERT_NE(block, nullptr);
     EXPECT_GE(workingSet(), before + bytes - MiB);  // every page was made resident
-    EXPECT_EQ(query(block).State, DWORD(MEM_COMMIT));
-    EXPECT_EQ(query(block).Protect, DWORD(PAGE_READWRITE));
+    EXPECT_EQ(std::pair(query(block).State, query(block).Protect), std::pair(DWORD(MEM_COMMIT), DWORD(PAGE_READWRITE)));
     std::size_t nonZero = block[bytes - 1];
     for (std::size_t i = 0; i < bytes; i += 509) nonZero += block[i] != 0;
     EXPECT_EQ(nonZero, 0u);
@@ -90,8 +89,7 @@ TEST(BlockAllocatorTest, RequestsOfEverySizeAndTheCap) {
         blocks.release(block);
     }
     blocks.release(nullptr);
-    EXPECT_EQ(blocks.claim(std::size_t{1} << 60), nullptr);  // beyond the address space
-    EXPECT_EQ(blocks.claim(SIZE_MAX), nullptr);
+    for (std::size_t impossible : {std::size_t{1} << 60, SIZE_MAX}) EXPECT_EQ(blocks.claim(impossible), nullptr);
     Win32BlockAllocator capped(2 * MiB);
     void* block = capped.claim(std::size_t{1} << 40);  // a TiB asked, 2 MiB given
     EXPECT_EQ(query(block).RegionSize, 2 * MiB);
@@ -124,10 +122,8 @@ TEST(RegistryTest, TextsRoundTripAndForeignValuesReadSafely) {
     ::RegSetKeyValueW(HKEY_CURRENT_USER, key, L"Flag03", REG_BINARY, "12", 2);
     ::RegSetKeyValueW(HKEY_CURRENT_USER, key, L"Raw", REG_SZ, unterminated, 2 * sizeof(wchar_t));
     ASSERT_TRUE(store.write(L"TooLong", std::wstring(RegistrySettingsStore::MaxChars + 1, L'x')));
-    EXPECT_EQ(store.read(L"Flag01"), std::nullopt);
-    EXPECT_EQ(store.read(L"Flag03"), std::nullopt);
+    for (const wchar_t* unreadable : {L"Flag01", L"Flag03", L"TooLong"}) EXPECT_EQ(store.read(unreadable), std::nullopt) << unreadable;
     EXPECT_EQ(store.read(L"Raw"), L"42");
-    EXPECT_EQ(store.read(L"TooLong"), std::nullopt);
     ::RegDeleteTreeW(HKEY_CURRENT_USER, key);
 }
 
@@ -141,29 +137,66 @@ TEST(InstanceLockTest, SecondHolderFindsTheFirstUntilItGoes) {
     EXPECT_TRUE(NamedMutexLock(name + L".other").acquire());  // the first was released with its holder
 }
 
-// The figures that bound every block: uncached, and near what the system reports.
-TEST(MemoryStatsTest, HeadroomAgreesWithTheSystemFigures) {
-    Win32MemoryStats stats;
-    MEMORYSTATUSEX system{sizeof system};
-    ASSERT_TRUE(::GlobalMemoryStatusEx(&system));
-    const MemoryStatus fresh = stats.freshSample();
-    const Headroom room = stats.headroom();
-    EXPECT_EQ(fresh.totalPhys, system.ullTotalPhys);
-    EXPECT_LT(std::max(fresh.availPhys, room.availPhys) - std::min(fresh.availPhys, room.availPhys), system.ullTotalPhys / 10);
-    EXPECT_GT(room.availPageFile, 0u);
+class SystemServices : public ::testing::Test {
+protected:
+    void SetUp() override { fs::remove_all(dir, ignored), fs::create_directories(dir); }
+    void TearDown() override { fs::remove_all(dir, ignored); }
+    const fs::path dir = fs::temp_directory_path() / L"lark system test";
+    const std::wstring exe = Win32FileSystem().exePath();
+    std::error_code ignored;
+};
+
+// A shortcut replaces one of the same name and resolves, through the shell, to its target.
+TEST_F(SystemServices, ShortcutsResolveToTheirTarget) {
+    ShellShortcuts shortcuts;
+    const std::wstring link = (dir / L"Lark span.lnk").wstring();
+    ASSERT_TRUE(shortcuts.create(link, exe) && shortcuts.create(link, exe));
+    EXPECT_FALSE(shortcuts.create((dir / L"missing" / L"x.lnk").wstring(), exe));
+    ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    IShellLinkW* shortcut = nullptr;
+    IPersistFile* file = nullptr;
+    wchar_t path[MAX_PATH] = L"";
+    if (SUCCEEDED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, reinterpret_cast<void**>(&shortcut))) &&
+        SUCCEEDED(shortcut->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) && SUCCEEDED(file->Load(link.c_str(), STGM_READ)))
+        shortcut->GetPath(path, MAX_PATH, nullptr, SLGP_RAWPATH);
+    if (file) file->Release();
+    if (shortcut) shortcut->Release();
+    ::CoUninitialize();
+    EXPECT_EQ(std::wstring(path), exe);
 }
 
-TEST_F(UiTest, MessageBoxReturnsTheButtonPressed) {
-    auto host = make(WindowStyle::Hidden, {100, 50});
-    Win32MessageBoxes boxes;
-    int answer = IDNO;
-    events.whenTimer = [&] {  // timers keep running inside the box's own loop
-        if (HWND box = ::FindWindowW(L"#32770", L"Larkspan.Test")) ::PostMessageW(box, WM_COMMAND, answer, 0);
-    };
-    host->startTimer(1, 20);
-    EXPECT_EQ(boxes.show(L"空き領域を確保しますか？", mb::YesNo | mb::Critical, L"Larkspan.Test"), mb::AnswerNo);
-    answer = IDOK;
-    EXPECT_EQ(boxes.show(L"メモリ内容は既に最適化されています", mb::OkOnly, L"Larkspan.Test"), mb::AnswerOk);
+// Texts and numbers, for reading only, up to 1023 characters; anything else reads as nothing.
+TEST(MachineRegistry, ReadsTextsAndNumbers) {
+    constexpr wchar_t Key[] = L"SOFTWARE\\LarkspanSystemTest";
+    const std::wstring longest(1023, L'字'), path = L"C:\\Program Files\\msinfo32.exe";
+    const DWORD number = 7;
+    for (auto [name, text] : {std::pair{L"PATH", path}, {L"empty", L""}, {L"longest", longest}, {L"over", longest + L"x"}})
+        ::RegSetKeyValueW(HKEY_LOCAL_MACHINE, Key, name, REG_SZ, text.c_str(), static_cast<DWORD>((text.size() + 1) * 2));
+    ::RegSetKeyValueW(HKEY_LOCAL_MACHINE, Key, L"number", REG_DWORD, &number, sizeof number);
+    ::RegSetKeyValueW(HKEY_LOCAL_MACHINE, Key, L"binary", REG_BINARY, "abc", 3);
+    Win32MachineRegistry registry;
+    auto read = [&](const wchar_t* name) { return registry.read(Key, name).value_or(RegistryValue{RegistryValue::Type::Other, L"none"}); };
+    for (auto [name, text] : {std::pair{L"PATH", path}, {L"empty", L""}, {L"longest", longest}}) EXPECT_EQ(read(name).text, text);
+    EXPECT_EQ(read(L"number").number, 7u);
+    EXPECT_EQ(read(L"binary").type, RegistryValue::Type::Other);
+    for (const wchar_t* unread : {L"over", L"missing"}) EXPECT_EQ(read(unread).text, L"none");
+    EXPECT_FALSE(registry.read(L"SOFTWARE\\LarkspanNoSuchKey", L"PATH"));
+    ::RegDeleteTreeW(HKEY_LOCAL_MACHINE, Key);
+}
+
+// A program in a folder with a blank starts with its arguments: a copy of this one writes its report.
+TEST_F(SystemServices, StartsAProgramWithItsArguments) {
+    const fs::path copy = dir / L"lark tests.exe", report = dir / L"out file.xml";
+    fs::copy_file(exe, copy);
+    const std::wstring line = paths::quoted(copy.wstring()) + L" --gtest_filter=None " + paths::quoted(L"--gtest_output=xml:" + report.wstring());
+    Win32Processes processes;
+    ASSERT_TRUE(processes.start(copy.wstring(), line, ProcessWindow::Minimised));
+    bool ended = false;  // once the copy can be deleted
+    for (int i = 0; i < 300 && !ended; ++i, ::Sleep(100)) ended = fs::exists(report) && ::DeleteFileW(copy.c_str());
+    EXPECT_TRUE(ended);
+    EXPECT_FALSE(processes.start(L"", line, ProcessWindow::Normal));
+    EXPECT_FALSE(processes.start((dir / L"missing.exe").wstring(), L"missing.exe", ProcessWindow::Normal));
+    EXPECT_FALSE(processes.openDocument((dir / L"missing.html").wstring()));
 }
 
 }  // namespace

@@ -1,8 +1,6 @@
-// driver.exe <command> [arguments]: drives another program's windows from outside, as a user or an
-// accessibility tool would; without arguments it lists its commands. It prints one record per line:
-// tab-separated fields in UTF-8, with \t \n \r and \\ escaped inside a field. Exit code 0 done,
-// 1 failed or timed out, 2 usage. <window> is a top-level window's exact title or "hwnd:0x..."
-// (any window, child controls included).
+// driver.exe <command> [arguments]: drives another program's windows from outside, as a user would.
+// Output: one record a line, tab-separated UTF-8 fields with \t \n \r \\ escaped. Exit code 0 done,
+// 1 failed, 2 usage. <window>: a top-level window's exact title or "hwnd:0x..." (any window).
 #include <windows.h>
 #include <shellapi.h>
 
@@ -46,19 +44,14 @@ DWORD ms(const Args& a, std::size_t i) { return i < a.size() ? DWORD(number(a[i]
 
 DWORD pidOf(HWND w) { DWORD pid = 0; return GetWindowThreadProcessId(w, &pid), pid; }
 std::wstring classOf(HWND w) { wchar_t t[256]; return std::wstring(t, std::max(GetClassNameW(w, t, 256), 0)); }
-// A top-level window's title is kept by the system: no message reaches its owner.
 std::wstring titleOf(HWND w) { wchar_t t[512]; return std::wstring(t, std::max(GetWindowTextW(w, t, 512), 0)); }
 
-// WM_GETTEXT: a control's text, marshalled from its process.
-std::wstring textOf(HWND window) {
-    DWORD_PTR length = 0, copied = 0;
-    if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 2000, &length)) return {};
-    std::wstring text(length + 1, L'\0');
-    SendMessageTimeoutW(window, WM_GETTEXT, text.size(), LPARAM(text.data()), SMTO_ABORTIFHUNG, 2000, &copied);
-    return text.substr(0, copied);
+std::wstring textOf(HWND w) {  // WM_GETTEXT, marshalled from the control's process
+    wchar_t t[2048];
+    DWORD_PTR n = 0;
+    return SendMessageTimeoutW(w, WM_GETTEXT, 2048, LPARAM(t), SMTO_ABORTIFHUNG, 2000, &n) ? std::wstring(t, n) : L"";
 }
 
-// The top-level windows (parent null) or every descendant of parent.
 std::vector<HWND> windowsUnder(HWND parent) {
     std::vector<HWND> found;
     auto add = [](HWND window, LPARAM list) { return reinterpret_cast<std::vector<HWND>*>(list)->push_back(window), TRUE; };
@@ -88,6 +81,8 @@ int emitWindow(HWND window) {
                  num(c.top), num(c.right - c.left), num(c.bottom - c.top), titleOf(window)});
 }
 
+// windows [<window>]: window hwnd pid visible class x y width height title (the client area on the
+// screen), of every top-level window or those of that window's process.
 int windows(const Args& a) {
     HWND of = a.empty() ? nullptr : find(a[0]);
     if (!a.empty() && !IsWindow(of)) return fail(L"no window " + a[0]);
@@ -96,57 +91,42 @@ int windows(const Args& a) {
     return 0;
 }
 
+// wait <window> [ms]: until it is visible; prints its window line. wait-gone <window> [ms]: until it is gone.
 int wait(const Args& a) {
     HWND window = nullptr;
-    return waitFor(ms(a, 1), [&] { return IsWindowVisible(window = find(a[0], true)); }) ? emitWindow(window)
-                                                                                       : fail(L"timed out waiting for " + a[0]);
+    return waitFor(ms(a, 1), [&] { return IsWindowVisible(window = find(a[0], true)); }) ? emitWindow(window) : fail(L"timed out");
 }
+int waitGone(const Args& a) { return waitFor(ms(a, 1), [&] { return !IsWindow(find(a[0])); }) ? 0 : fail(L"still there"); }
 
-int waitGone(const Args& a) {
-    return waitFor(ms(a, 1), [&] { return !IsWindow(find(a[0])); }) ? 0 : fail(L"still there: " + a[0]);
-}
-
+// controls <window>: control hwnd id parent class visible value text (value: a scroll bar's position).
 int controls(const Args& a) {
     HWND top = find(a[0]);
     if (!IsWindow(top)) return fail(L"no window " + a[0]);
     for (HWND control : windowsUnder(top)) {
-        // The value of a scroll bar (position), button (check state) or drop-down list (selection).
         const std::wstring type = classOf(control);
-        static const std::map<std::wstring, UINT> queries{{L"scrollbar", SBM_GETPOS}, {L"button", BM_GETCHECK}, {L"combobox", CB_GETCURSEL}};
-        const auto query = queries.find(std::wstring(CharLowerW(std::wstring(type).data())));
-        DWORD_PTR value = 0;
-        const bool valued = query != queries.end() && SendMessageTimeoutW(control, query->second, 0, 0, SMTO_ABORTIFHUNG, 2000, &value);
+        DWORD_PTR pos = 0;
+        const bool bar = _wcsicmp(type.c_str(), L"scrollbar") == 0 && SendMessageTimeoutW(control, SBM_GETPOS, 0, 0, SMTO_ABORTIFHUNG, 2000, &pos);
         emit({L"control", hex(control), num(GetDlgCtrlID(control)), hex(GetParent(control)), type,
-              flag(IsWindowVisible(control)), valued ? num(int(value)) : L"", textOf(control)});
+              flag(IsWindowVisible(control)), bar ? num(int(pos)) : L"", textOf(control)});
     }
     return 0;
 }
 
-// The message is a number or the name of a registered message ("TaskbarCreated"); the window
-// "broadcast" posts it to every top-level window.
-int message(const Args& a, bool send) {
-    HWND window = a[0] == L"broadcast" ? HWND_BROADCAST : find(a[0]);
+// post <window|broadcast> <message> [wparam] [lparam]: a message number or name ("TaskbarCreated").
+int post(const Args& a) {
     const UINT code = std::iswdigit(a[1][0]) ? UINT(number(a[1])) : RegisterWindowMessageW(a[1].c_str());
-    const WPARAM w = a.size() > 2 ? WPARAM(number(a[2])) : 0;
-    const LPARAM l = a.size() > 3 ? LPARAM(number(a[3])) : 0;
-    DWORD_PTR result = 0;
-    if (!send) return PostMessageW(window, code, w, l) ? 0 : fail(L"cannot post to " + a[0]);
-    return SendMessageTimeoutW(window, code, w, l, SMTO_ABORTIFHUNG, 10000, &result) ? emit({L"result", num(LONG_PTR(result))})
-                                                                                    : fail(L"no answer from " + a[0]);
+    return PostMessageW(a[0] == L"broadcast" ? HWND_BROADCAST : find(a[0]), code, a.size() > 2 ? WPARAM(number(a[2])) : 0,
+                        a.size() > 3 ? LPARAM(number(a[3])) : 0) ? 0 : fail(L"cannot post to " + a[0]);
 }
 
-// Key presses as the window's message loop receives them (posted: the sender's Ctrl and Shift
-// state does not travel with them). Names: Esc Enter Tab Space Up Down Left Right F1..F12, a
-// letter or digit, or a virtual-key code.
+// key <window> <key>...: presses as its message loop receives them: Esc, Enter, F1..F12, a letter or digit.
 int keys(const Args& a) {
-    static const std::map<std::wstring, UINT> names{{L"Esc", VK_ESCAPE}, {L"Enter", VK_RETURN}, {L"Tab", VK_TAB},
-        {L"Space", VK_SPACE}, {L"Up", VK_UP}, {L"Down", VK_DOWN}, {L"Left", VK_LEFT}, {L"Right", VK_RIGHT}};
     for (std::size_t i = 1; i < a.size(); ++i) {
         const std::wstring& k = a[i];
-        const UINT vk = names.contains(k) ? names.at(k) : k.size() == 1 ? std::towupper(k[0])
-                      : k[0] == L'F' && std::iswdigit(k[1]) ? VK_F1 + UINT(number(k.substr(1))) - 1 : UINT(number(k));
-        if (!PostMessageW(find(a[0]), WM_KEYDOWN, vk, 1) || !PostMessageW(find(a[0]), WM_KEYUP, vk, 0xC0000001))
-            return fail(L"cannot post to " + a[0]);
+        const UINT vk = k == L"Esc" ? VK_ESCAPE : k == L"Enter" ? VK_RETURN : k.size() == 1 ? std::towupper(k[0])
+                      : k[0] == L'F' && std::iswdigit(k[1]) ? VK_F1 + UINT(number(k.substr(1))) - 1 : 0;
+        if (!vk || !PostMessageW(find(a[0]), WM_KEYDOWN, vk, 1) || !PostMessageW(find(a[0]), WM_KEYUP, vk, 0xC0000001))
+            return fail(L"cannot post " + k + L" to " + a[0]);
     }
     return 0;
 }
@@ -166,8 +146,9 @@ bool inject(DWORD pid, const std::wstring& dll) {
     return loaded != 0;
 }
 
-// Menus belong to their process under Wine: menu_dump.dll reads them from inside and writes them to
-// a file (see there). A copy in this prefix's temporary folder keeps runs in other prefixes apart.
+// menu <window>: bar|popup hwnd title; item depth id text; separator depth. Under Wine menus can be
+// read only from inside their process: menu_dump.dll does it (see there). A copy in this prefix's
+// temporary folder keeps runs in other prefixes apart.
 int menus(const Args& a) {
     HWND window = find(a[0]);
     wchar_t self[MAX_PATH], temp[MAX_PATH];
@@ -192,32 +173,26 @@ int menus(const Args& a) {
     return 0;
 }
 
-// Whether the shell holds the window's icon (id 1): a modify that changes nothing succeeds only
-// while it does. "delete" takes the icon away, as a crashing taskbar would.
+// tray <window> [delete]: tray hwnd 1|0, whether the shell holds its icon 1 (a modify that changes
+// nothing succeeds only while it does). "delete" takes the icon away, as a crashing taskbar would.
 int tray(const Args& a) {
-    NOTIFYICONDATAW icon{};
-    icon.cbSize = sizeof icon;
-    icon.hWnd = find(a[0]);
-    icon.uID = 1;
+    NOTIFYICONDATAW icon{sizeof icon, find(a[0]), 1};
     const bool deleting = a.size() > 1 && a[1] == L"delete";
     const bool done = icon.hWnd && Shell_NotifyIconW(deleting ? NIM_DELETE : NIM_MODIFY, &icon);
     return deleting ? (done ? 0 : fail(L"no icon to delete")) : emit({L"tray", hex(icon.hWnd), flag(done)});
 }
 
-// Starts a program and reports, in milliseconds since the start, its first visible window, the
-// window with the given title and its end. Returns once that window shows (without a title: once
-// the program has ended). A Unix path names the file through Wine's Z: drive.
+// launch <exe> [title] [ms]: first ms title; main ms; exited ms code (its first visible window, the
+// window titled so, its end). Returns once that window shows or, without a title, it has ended.
 int launch(const Args& a) {
     std::wstring path = a[0], title = a.size() > 1 ? a[1] : L"";
-    if (path.starts_with(L'/')) std::replace(path.begin(), path.end(), L'/', L'\\'), path = L"Z:" + path;
+    if (path.starts_with(L'/')) std::replace(path.begin(), path.end(), L'/', L'\\'), path = L"Z:" + path;  // a Unix path
     std::wstring line = L"\"" + path + L"\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
+    STARTUPINFOW startup{sizeof startup};
     PROCESS_INFORMATION p{};
     if (!CreateProcessW(path.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &p))
         return fail(L"cannot start " + path);
     CloseHandle(p.hThread);
-    emit({L"launched", num(p.dwProcessId)});
     const ULONGLONG start = GetTickCount64();
     bool first = false, main = false, ended = false;
     waitFor(ms(a, 2), [&] {
@@ -234,41 +209,25 @@ int launch(const Args& a) {
     return main || (ended && title.empty()) ? 0 : fail(L"timed out");
 }
 
+// memstatus: memstatus totalPhys availPhys availPageFile totalVirtual availVirtual
 int memstatus(const Args&) {
-    MEMORYSTATUSEX s{};
-    s.dwLength = sizeof s;
+    MEMORYSTATUSEX s{sizeof s};
     if (!GlobalMemoryStatusEx(&s)) return fail(L"GlobalMemoryStatusEx failed");
-    return emit({L"memstatus", num(s.dwMemoryLoad), num(s.ullTotalPhys), num(s.ullAvailPhys), num(s.ullTotalPageFile),
-                 num(s.ullAvailPageFile), num(s.ullTotalVirtual), num(s.ullAvailVirtual)});
+    return emit({L"memstatus", num(s.ullTotalPhys), num(s.ullAvailPhys), num(s.ullAvailPageFile), num(s.ullTotalVirtual),
+                 num(s.ullAvailVirtual)});
 }
 
-struct Command {
-    std::size_t minArgs;
-    const wchar_t* help;
-    std::function<int(const Args&)> run;
-};
-
-const std::map<std::wstring, Command> commands{
-    {L"windows", {0, L"[<window>]  top-level windows (of that window's process): window hwnd pid visible class x y width height title"
-                     L" (x, y, width, height: the client area on the screen)", windows}},
-    {L"wait", {1, L"<window> [ms]  until it is visible; prints its window line", wait}},
-    {L"wait-gone", {1, L"<window> [ms]  until no window has this title (or the handle is gone)", waitGone}},
-    {L"controls", {1, L"<window>  every child: control hwnd id parent-hwnd class visible value text", controls}},
-    {L"post", {2, L"<window|broadcast> <message> [wparam] [lparam]", [](const Args& a) { return message(a, false); }}},
-    {L"send", {2, L"<window> <message> [wparam] [lparam]  prints: result value", [](const Args& a) { return message(a, true); }}},
-    {L"key", {2, L"<window> <key>...  posts WM_KEYDOWN and WM_KEYUP", keys}},
-    {L"menu", {1, L"<window>  menus of its process: bar|popup hwnd title; item depth id text; separator depth", menus}},
-    {L"tray", {1, L"<window> [delete]  tray hwnd 1|0: whether the shell holds its icon id 1", tray}},
-    {L"launch", {1, L"<exe> [title] [ms]  launched pid; first ms title; main ms; exited ms code", launch}},
-    {L"memstatus", {0, L" memstatus load totalPhys availPhys totalPageFile availPageFile totalVirtual availVirtual", memstatus}},
-};
+const std::map<std::wstring, std::pair<std::size_t, int (*)(const Args&)>> commands{  // each with its fewest arguments
+    {L"windows", {0, windows}}, {L"wait", {1, wait}}, {L"wait-gone", {1, waitGone}}, {L"controls", {1, controls}},
+    {L"post", {2, post}}, {L"key", {2, keys}}, {L"menu", {1, menus}}, {L"tray", {1, tray}}, {L"launch", {1, launch}},
+    {L"memstatus", {0, memstatus}}};
 
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
     const auto found = argc > 1 ? commands.find(argv[1]) : commands.end();
     const Args args(argv + std::min(argc, 2), argv + argc);
-    if (found != commands.end() && args.size() >= found->second.minArgs) return found->second.run(args);
-    for (const auto& [name, command] : commands) write(STD_ERROR_HANDLE, L"driver " + name + L" " + command.help + L'\n');
+    if (found != commands.end() && args.size() >= found->second.first) return found->second.second(args);
+    write(STD_ERROR_HANDLE, L"usage: driver windows|wait|wait-gone|controls|post|key|menu|tray|launch|memstatus ...\n");
     return 2;
 }

@@ -1,8 +1,7 @@
-// Loaded into a running program by driver.exe's "menu" command: writes the menu bars of the
-// process's windows and its open popup menus (class #32768) to "<this dll>.txt", then unloads
-// itself. Under Wine another process cannot read a program's menus; from inside it can. Records
-// end with \n, fields are separated by \x1f: bar|popup hwnd title; item depth id text (id -1 for a
-// submenu, whose items follow one level deeper); separator depth.
+// Loaded into a running program by driver.exe's "menu" command (under Wine only the process itself
+// can read its menus): writes its windows' menu bars and open popup menus (#32768) to "<this
+// dll>.txt" and unloads itself. Records end with \n, fields are separated by \x1f: bar|popup hwnd
+// title; item depth id text (id -1 for a submenu, whose items follow one level deeper); separator depth.
 #include <windows.h>
 
 #include <cwchar>
@@ -29,24 +28,22 @@ void items(std::wstring& out, HMENU menu, int depth) {
     }
 }
 
-BOOL CALLBACK window(HWND hwnd, LPARAM out) {
+BOOL CALLBACK window(HWND hwnd, LPARAM text) {
     DWORD pid = 0;
     wchar_t type[16] = {}, title[256] = {}, handle[24];
-    GetWindowThreadProcessId(hwnd, &pid);
-    GetClassNameW(hwnd, type, 16);
-    GetWindowTextW(hwnd, title, 256);
+    GetWindowThreadProcessId(hwnd, &pid), GetClassNameW(hwnd, type, 16), GetWindowTextW(hwnd, title, 256);
     const bool popup = std::wstring(type) == L"#32768";
     DWORD_PTR menu = popup ? 0 : DWORD_PTR(GetMenu(hwnd));
     if (pid != GetCurrentProcessId() || (popup && !IsWindowVisible(hwnd))) return TRUE;
     if (popup) SendMessageTimeoutW(hwnd, MN_GETHMENU, 0, 0, SMTO_ABORTIFHUNG, 2000, &menu);
     std::swprintf(handle, 24, L"0x%llx", static_cast<unsigned long long>(UINT_PTR(hwnd)));
-    if (menu) record(*reinterpret_cast<std::wstring*>(out), {popup ? L"popup" : L"bar", handle, title}),
-              items(*reinterpret_cast<std::wstring*>(out), HMENU(menu), 0);
+    auto& out = *reinterpret_cast<std::wstring*>(text);
+    if (menu) record(out, {popup ? L"popup" : L"bar", handle, title}), items(out, HMENU(menu), 0);
     return TRUE;
 }
 
-// Written under another name first, then renamed, so that the driver sees it whole. Everything is
-// freed before FreeLibraryAndExitThread, which never returns.
+// Written under another name, then renamed, so that the driver sees it whole. Everything is freed
+// before FreeLibraryAndExitThread, which never returns.
 DWORD WINAPI dump(void*) {
     {
         std::wstring text;
@@ -56,7 +53,7 @@ DWORD WINAPI dump(void*) {
         HANDLE file = CreateFileW(part.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
         DWORD written = 0;
         const bool whole = WriteFile(file, text.data(), DWORD(text.size() * sizeof(wchar_t)), &written, nullptr);
-        if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+        CloseHandle(file);  // INVALID_HANDLE_VALUE is the process's own pseudo handle: closing it does nothing
         if (whole) MoveFileExW(part.c_str(), done.c_str(), MOVEFILE_REPLACE_EXISTING);
     }
     FreeLibraryAndExitThread(self, 0);
@@ -66,8 +63,6 @@ DWORD WINAPI dump(void*) {
 
 // The loader lock is held here: the work runs on a thread of its own.
 BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, void*) {
-    self = reason == DLL_PROCESS_ATTACH ? instance : self;
-    HANDLE thread = reason == DLL_PROCESS_ATTACH ? CreateThread(nullptr, 0, dump, nullptr, 0, nullptr) : nullptr;
-    if (thread) CloseHandle(thread);
+    if (reason == DLL_PROCESS_ATTACH) self = instance, CloseHandle(CreateThread(nullptr, 0, dump, nullptr, 0, nullptr));
     return TRUE;
 }
