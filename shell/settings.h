@@ -21,6 +21,7 @@ struct Settings {
     bool showSplash = true;
     std::int32_t scheduleIndex = 0;  // 0 none; 1 to 5: every 5, 10, 20, 30 or 60 minutes
     bool standardCleanup = true;     // three passes; false: nine
+    friend bool operator==(const Settings&, const Settings&) = default;
 };
 
 // Every setting; a value that is missing or cannot be read as its type keeps its default, and a

@@ -83,7 +83,8 @@ public:
     struct Shown {
         std::wstring text;
         int flags;
-        std::wstring title;
+        std::wstring title = L"Larkspan";
+        friend bool operator==(const Shown&, const Shown&) = default;
     };
     // Answers the next scripted answer, else AnswerOk for OK boxes and `defaultAnswer` otherwise.
     int show(std::wstring_view text, int flags, std::wstring_view title) override;

@@ -1,5 +1,5 @@
 // Fakes of the system services behind the options dialog, the help command and the about box:
-// folders and files from sets; shortcuts, program starts and message boxes recorded.
+// folders and files from sets; shortcuts and program starts recorded.
 #pragma once
 
 #include <map>
@@ -10,7 +10,6 @@
 
 #include "platform/file_system.h"
 #include "platform/machine_registry.h"
-#include "platform/message_box.h"
 #include "platform/processes.h"
 #include "platform/shortcuts.h"
 
@@ -57,14 +56,6 @@ struct FakeProcesses final : Processes {
         return works;
     }
     bool openDocument(std::wstring_view path) override { return started.push_back({std::wstring(path), L"", ProcessWindow::Normal}), true; }
-};
-
-struct FakeMessages final : MessageBoxes {
-    std::vector<std::pair<std::wstring, int>> shown;  // text, flags (the title is always "Larkspan")
-    int show(std::wstring_view text, int flags, std::wstring_view title) override {
-        shown.emplace_back(std::wstring(text) + (title == L"Larkspan" ? L"" : L" (title?)"), flags);
-        return mb::AnswerOk;
-    }
 };
 
 }  // namespace lark::fake

@@ -5,27 +5,11 @@
 
 namespace lark::fake {
 
-namespace {
-std::string narrow(std::wstring_view w) {
-    std::string s;
-    for (wchar_t c : w) s += c < 128 ? static_cast<char>(c) : '?';
-    return s;
-}
-}  // namespace
-
-void PrintTo(const Rgb& c, std::ostream* os) { *os << "rgb(" << +c.r << "," << +c.g << "," << +c.b << ")"; }
-
+// Readable failures in gtest.
 void PrintTo(const Draw& d, std::ostream* os) {
-    static const char* names[] = {"text", "line", "fill", "frame", "clear", "keep"};
-    *os << names[d.op];
-    if (d.op == Draw::Clear || d.op == Draw::Keep) return;
-    *os << "(" << d.x1 << "," << d.y1;
-    if (d.op != Draw::Text) *os << " - " << d.x2 << "," << d.y2;
-    *os << " ";
-    PrintTo(d.colour, os);
-    if (d.op == Draw::Text) *os << " \"" << narrow(d.text) << "\" (" << d.text.size() << " chars)";
-    if (d.pen == Pen::Dotted) *os << " dotted";
-    *os << ")";
+    *os << "op " << d.op << " (" << d.x1 << "," << d.y1 << " - " << d.x2 << "," << d.y2 << ") rgb(" << +d.colour.r << ","
+        << +d.colour.g << "," << +d.colour.b << ")" << (d.pen == Pen::Dotted ? " dotted" : "") << " text of " << d.text.size()
+        << " chars";
 }
 
 // ---- FakeCanvas
@@ -41,11 +25,7 @@ void FakeCanvas::fillRect(int x1, int y1, int x2, int y2, Rgb colour) { commands
 void FakeCanvas::frameRect(int x1, int y1, int x2, int y2, Rgb colour) { commands.push_back(Draw::frame(x1, y1, x2, y2, colour)); }
 void FakeCanvas::clear() { commands.push_back(Draw::clear()); }
 
-void FakeCanvas::keepAsBackground() {
-    auto shown = sinceClear();
-    background.insert(background.end(), shown.begin(), shown.end());
-    commands.push_back(Draw::keep());
-}
+void FakeCanvas::keepAsBackground() { commands.push_back(Draw::keep()); }
 
 std::vector<Draw> FakeCanvas::texts() const {
     std::vector<Draw> out;
@@ -90,7 +70,6 @@ T& FakeWindow::keep(std::unique_ptr<T> c) {
     if (ref.desc.parent != 0 && !controls_.count(ref.desc.parent))
         throw std::logic_error("container added after its child: " + std::to_string(id));
     controls_[id] = Entry{std::move(c), &ref};
-    order_.push_back(id);
     return ref;
 }
 
@@ -116,7 +95,6 @@ FakeCheckBox& FakeWindow::check(int id) const { return as<FakeCheckBox>(widget(i
 FakeComboList& FakeWindow::combo(int id) const { return as<FakeComboList>(widget(id), id); }
 
 void FakeWindow::show(ShowState state) {
-    ++shows;
     if (state == ShowState::Hidden) {
         visible_ = false;
         return;
@@ -132,9 +110,7 @@ bool FakeWindow::bringForward() {
     return visible_;
 }
 
-void FakeWindow::showPopupMenu(const std::vector<MenuItem>& items) {
-    popups.push_back(items);
-}
+void FakeWindow::showPopupMenu(const std::vector<MenuItem>& items) { popups.push_back(items); }
 
 int FakeWindow::runModal() {
     visible_ = true;
@@ -165,7 +141,6 @@ Rgb FakeUi::systemColour(SysColour colour) const {
 }
 
 void FakeUi::endProcess() {
-    ++ends;
     throw ProcessEnded{};
 }
 

@@ -34,8 +34,7 @@ struct Draw {
     static Draw clear() { return {Clear}; }
     static Draw keep() { return {Keep}; }
 };
-void PrintTo(const Draw& d, std::ostream* os);  // readable failures in gtest
-void PrintTo(const Rgb& c, std::ostream* os);
+void PrintTo(const Draw& d, std::ostream* os);
 
 class FakeCanvas final : public Canvas {
 public:
@@ -54,7 +53,6 @@ public:
     bool has(const Draw& d) const;
     // What the surface shows now: the commands since the last clear (after the kept background).
     std::vector<Draw> sinceClear() const;
-    std::vector<Draw> background;               // what keepAsBackground() made the background
 };
 
 class FakeWindow;
@@ -175,12 +173,10 @@ public:
     FakePictureBox& picture(int id) const;
     FakeCheckBox& check(int id) const;
     FakeComboList& combo(int id) const;
-    FakeCanvas& fakeCanvas() { return canvas_; }
     bool timerRunning(int id) const { return timers_.count(id) != 0; }
     bool topmost = false;
     bool closed = false;
     int forwards = 0;                                // bringForward calls
-    int shows = 0;                                   // show calls
     std::vector<std::vector<MenuItem>> popups;       // menus opened with showPopupMenu
 
     // Acting as the platform would.
@@ -203,7 +199,6 @@ private:
     WindowEvents& events_;
     FakeCanvas canvas_;
     std::map<int, Entry> controls_;
-    std::vector<int> order_;
     std::map<int, int> timers_;
     ShowState state_ = ShowState::Normal;  // the window state; kept while hidden
     bool visible_ = false;
@@ -228,7 +223,6 @@ public:
     const std::vector<FakeWindow*>& windows() const { return windows_; }
     int windowsCreated = 0;
     int pumps = 0;
-    int ends = 0;
     std::function<void()> onPump;  // runs inside pumpPending (e.g. press a button mid-action)
     Size screen_{1024, 768};
 

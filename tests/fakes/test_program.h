@@ -1,13 +1,5 @@
 // A Program over fakes, and the gtest fixture built on it. Tests drive it as the platform would: by
 // timers, commands and scroll events of its windows, found by their titles.
-//
-//   class MyTest : public lark::fake::ProgramTest {};
-//   TEST_F(MyTest, Something) {
-//       memory.status = fake::machine(24 * GiB, 6 * GiB);
-//       loadMainPanel();                      // start-up, splash time over
-//       tick();                               // one monitor tick
-//       EXPECT_EQ(text(SizeRowNumber), L"24576");
-//   }
 #pragma once
 
 #include <gtest/gtest.h>

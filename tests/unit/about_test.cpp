@@ -4,6 +4,7 @@
 #include "about/about_box.h"
 #include "about/help.h"
 #include "options/paths.h"
+#include "tests/fakes/fake_services.h"
 #include "tests/fakes/fake_system.h"
 #include "tests/fakes/fake_ui.h"
 
@@ -12,11 +13,11 @@ namespace {
 
 using Start = fake::FakeProcesses::Start;
 using Starts = std::vector<Start>;
-using Messages = std::vector<std::pair<std::wstring, int>>;
+using Messages = std::vector<fake::FakeMessageBoxes::Shown>;
 
 struct AboutFakes {
     fake::FakeUi ui;
-    fake::FakeMessages messages;
+    fake::FakeMessageBoxes messages;
     fake::FakeRegistry registry;
     fake::FakeFileSystem files;
     fake::FakeProcesses processes;
@@ -25,13 +26,11 @@ struct AboutFakes {
 
 TEST(Help, TheViewerCommandLineQuotesPathsWithBlanks) {
     for (auto [windows, folder, line] : {
-             std::tuple{L"C:\\WINDOWS", L"C:\\Tools", L"C:\\WINDOWS\\winhelp.exe C:\\Tools\\larkspan.hlp"},
-             {L"C:\\WINDOWS\\", L"D:", L"C:\\WINDOWS\\winhelp.exe D:\\larkspan.hlp"},
+             std::tuple{L"C:\\WINDOWS\\", L"D:", L"C:\\WINDOWS\\winhelp.exe D:\\larkspan.hlp"},
              {L"C:\\WINDOWS", L"C:\\Program Files\\Lark", L"C:\\WINDOWS\\winhelp.exe \"C:\\Program Files\\Lark\\larkspan.hlp\""},
              {L"C:\\My Win", L"C:\\Tools", L"\"C:\\My Win\\winhelp.exe\" C:\\Tools\\larkspan.hlp"}}) {
         const ProcessCommand command = helpViewerCommand(windows, folder);
-        EXPECT_EQ(command.commandLine, line);
-        EXPECT_EQ(command.application, paths::withSlash(windows) + L"winhelp.exe");
+        EXPECT_EQ(command.application + L"|" + command.commandLine, paths::withSlash(windows) + L"winhelp.exe|" + line);
     }
 }
 

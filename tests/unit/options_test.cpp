@@ -8,6 +8,7 @@
 #include "options/dialog_support.h"
 #include "options/options_dialog.h"
 #include "options/startup_shortcut.h"
+#include "tests/fakes/fake_services.h"
 #include "tests/fakes/fake_system.h"
 #include "tests/fakes/fake_ui.h"
 
@@ -16,7 +17,7 @@ namespace {
 
 using namespace options;
 using Values = std::tuple<int, int, bool, int, bool>;  // start, action, logo, schedule, standard cleanup
-using Messages = std::vector<std::pair<std::wstring, int>>;
+using Messages = std::vector<fake::FakeMessageBoxes::Shown>;
 
 class OptionsDialogTest : public ::testing::Test {
 protected:
@@ -30,7 +31,7 @@ protected:
         return {int(settings.startupWindow), int(settings.lowMemoryAction), settings.showSplash, settings.scheduleIndex, settings.standardCleanup};
     }
     fake::FakeUi ui;
-    fake::FakeMessages messages;
+    fake::FakeMessageBoxes messages;
     fake::FakeShortcuts shortcuts;
     fake::FakeFileSystem files;
     OptionsServices services{ui, messages, shortcuts, files};

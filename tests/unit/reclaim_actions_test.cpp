@@ -22,10 +22,8 @@ constexpr Rgb DoneFill{0, 128, 0};
 
 class ReclaimActions : public ::testing::Test {
 protected:
-    // The cleanup's mode is read with the other settings when the program starts.
-    void start(std::uint64_t total, std::uint64_t available, bool standardCleanup = true) {
+    void start(std::uint64_t total, std::uint64_t available) {
         machine(total, available);
-        if (!standardCleanup) app.settings.values[L"Flag07"] = L"False";
         app.loadMainPanel();
     }
 
@@ -104,28 +102,8 @@ TEST_F(ReclaimActions, SecuringNeverClaimsBeyondTheBoundAndReportsNothingWhenNot
     EXPECT_TRUE(app.tick());
 }
 
-TEST_F(ReclaimActions, CleanupClaimsSixteenBlocksAPassInBothModes) {
+TEST_F(ReclaimActions, CleanupClaimsSixteenBlocksAPassShowsItsViewAndReports) {
     start(256 * MiB, 8 * GiB);  // plenty free: every block is a sixteenth of physical memory
-    bonus = 262144;  // 48 releases: 12 MB
-    cleanup();
-    EXPECT_EQ(blocks.claims, std::vector<std::size_t>(48, 16777217));
-    EXPECT_EQ(doneCells(), 48);
-    ASSERT_EQ(app.messages.shown.size(), 1u);
-    EXPECT_EQ(app.messages.shown[0].text, L" 12MBのシステムメモリ確保に成功しました。");
-    EXPECT_EQ(status(), L"クリーンアップにより 12MBのシステムメモリ確保に成功しました。");
-    expectIdleAfterCleanup();
-}
-
-TEST_F(ReclaimActions, FullCleanupMakesNinePasses) {
-    start(256 * MiB, 8 * GiB, false);
-    cleanup();
-    EXPECT_EQ(blocks.claims.size(), 144u);
-    EXPECT_EQ(doneCells(), 144);
-    EXPECT_EQ(app.text(CleanupHeading), L"システムメモリを完全クリーンアップ中です......");
-}
-
-TEST_F(ReclaimActions, CleanupShowsItsViewWhileRunningAndOnlyThenAndKeepsTheStatusWithoutGain) {
-    start(256 * MiB, 8 * GiB);
     app.messages.whileShown = [&] {
         EXPECT_TRUE(app.mainWindow().control(CleanupView).shown);  // the grid stays up with the report
         EXPECT_TRUE(app.tick());                                   // but the ticks run again
@@ -139,9 +117,15 @@ TEST_F(ReclaimActions, CleanupShowsItsViewWhileRunningAndOnlyThenAndKeepsTheStat
         EXPECT_EQ(status(), L"メモリ内をクリーンアップしています。");
     };
     cleanup();
+    EXPECT_EQ(blocks.claims, std::vector<std::size_t>(48, 16777217));
+    EXPECT_EQ(doneCells(), 48);
     EXPECT_EQ(app.messages.shown.back().text, reclaim::NothingCleaned);
-    EXPECT_EQ(status(), L"メモリ内をクリーンアップしています。");
+    EXPECT_EQ(status(), L"メモリ内をクリーンアップしています。");  // nothing gained: the status stays
     expectIdleAfterCleanup();
+    bonus = 262144;  // 48 releases: 12 MB
+    cleanup();
+    EXPECT_EQ(app.messages.shown.back().text, L" 12MBのシステムメモリ確保に成功しました。");
+    EXPECT_EQ(status(), L"クリーンアップにより 12MBのシステムメモリ確保に成功しました。");
 }
 
 TEST_F(ReclaimActions, CleanupPassesShrinkToTheBoundAndEndWhereMemoryRunsShort) {

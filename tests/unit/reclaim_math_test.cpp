@@ -35,30 +35,26 @@ TEST(ReclaimRequest, AmountInEachUnitPlusOneByte) {
     for (auto [amount, unit] : refused) EXPECT_FALSE(requestBytes(amount, unit)) << std::wstring(amount).size();
 }
 
-TEST(ReclaimBound, ReserveIsTheFloorOrAnEighthOfPhysicalMemory) {
-    for (auto [total, reserve] : {std::pair{0 * GiB, 512 * MiB}, {4 * GiB, 512 * MiB}, {8 * GiB, 1 * GiB}, {24 * GiB, 3 * GiB}})
-        EXPECT_EQ(reserveBytes(total), reserve) << total;
-}
-
+// The smallest of the three figures, less a reserve of the larger of 512 MiB and an eighth of physical
+// memory; nothing once the reserve is reached.
 TEST(ReclaimBound, SmallestFigureLessTheReserveLimitsTheBlock) {
-    const std::uint64_t total = 16 * GiB;  // reserve 2 GiB
-    const Headroom plenty{10 * GiB, 12 * GiB, 11 * GiB};
-    EXPECT_EQ(safeClaimBytes(1 * GiB, plenty, total), 1 * GiB);
-    EXPECT_EQ(safeClaimBytes(9 * GiB, plenty, total), 8 * GiB);  // available physical is smallest
-    EXPECT_EQ(safeClaimBytes(9 * GiB, Headroom{10 * GiB, 5 * GiB, 11 * GiB}, total), 3 * GiB);  // commit
-    EXPECT_EQ(safeClaimBytes(9 * GiB, Headroom{10 * GiB, 12 * GiB, 4 * GiB}, total), 2 * GiB);  // page file
-}
-
-TEST(ReclaimBound, NothingWhenTheReserveIsReachedOrFiguresAreEmpty) {
-    const std::uint64_t total = 4 * GiB;  // reserve 512 MiB
-    EXPECT_EQ(safeClaimBytes(1 * GiB, Headroom{512 * MiB, 4 * GiB, 4 * GiB}, total), 0u);
-    EXPECT_EQ(safeClaimBytes(1 * GiB, Headroom{}, total), 0u);
-    EXPECT_EQ(safeClaimBytes(1 * GiB, Headroom{512 * MiB + 1, 4 * GiB, 4 * GiB}, total), 1u);
-    EXPECT_EQ(safeClaimBytes(0, Headroom{4 * GiB, 4 * GiB, 4 * GiB}, total), 0u);
-    // Huge figures do not overflow.
     const std::uint64_t most = UINT64_MAX;
-    EXPECT_EQ(safeClaimBytes(most, Headroom{most, most, most}, most), most - most / 8);
-    EXPECT_EQ(safeClaimBytes(3, Headroom{most, most, most}, 0), 3u);
+    const struct {
+        std::uint64_t wanted;
+        Headroom now;
+        std::uint64_t total, allowed;
+    } cases[] = {{1 * GiB, {10 * GiB, 12 * GiB, 11 * GiB}, 16 * GiB, 1 * GiB},
+                 {9 * GiB, {10 * GiB, 12 * GiB, 11 * GiB}, 16 * GiB, 8 * GiB},  // available physical is smallest
+                 {9 * GiB, {10 * GiB, 5 * GiB, 11 * GiB}, 16 * GiB, 3 * GiB},   // commit headroom
+                 {9 * GiB, {10 * GiB, 12 * GiB, 4 * GiB}, 16 * GiB, 2 * GiB},   // page file
+                 {9 * GiB, {30 * GiB, 30 * GiB, 30 * GiB}, 24 * GiB, 9 * GiB},
+                 {1 * GiB, {512 * MiB, 4 * GiB, 4 * GiB}, 4 * GiB, 0},          // the floor
+                 {1 * GiB, {512 * MiB + 1, 4 * GiB, 4 * GiB}, 0, 1},
+                 {1 * GiB, {}, 4 * GiB, 0},
+                 {0, {4 * GiB, 4 * GiB, 4 * GiB}, 4 * GiB, 0},
+                 {most, {most, most, most}, most, most - most / 8}};  // no overflow
+    for (const auto& c : cases) EXPECT_EQ(safeClaimBytes(c.wanted, c.now, c.total), c.allowed) << c.allowed;
+    EXPECT_EQ(reserveBytes(24 * GiB), 3 * GiB);
 }
 
 TEST(ReclaimGain, SignedDifferenceSaturates) {

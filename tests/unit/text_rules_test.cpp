@@ -29,11 +29,6 @@ TEST(ParseNumber, ReadsDecimalTextAndNothingElse) {
     EXPECT_EQ(labelNumber(L"garbage"), 0);
 }
 
-TEST(RoundHalfEven, RoundsHalvesToTheEvenNeighbour) {
-    for (auto [value, rounded] : {std::pair{0.5, 0.0}, {1.5, 2.0}, {2.5, 2.0}, {-2.5, -2.0}, {-3.5, -4.0}, {2.4, 2.0}, {2.6, 3.0}})
-        EXPECT_EQ(roundHalfEven(value), rounded) << value;
-}
-
 // The unit changes just above each threshold, numbers round down and grow past 32 bits.
 TEST(SizeText, UnitThresholdsAndSixtyFourBitSizes) {
     const struct {
