@@ -36,7 +36,6 @@ public:
         heldBytes -= it->second;
         if (onChange) onChange(-static_cast<std::int64_t>(it->second));
         held_.erase(it);
-        ++releases;
     }
 
     std::size_t heldBlocks() const { return held_.size(); }
@@ -45,7 +44,6 @@ public:
     int failAt = -1;                  // index of the claim that fails; -1 for none
     std::uint64_t heldBytes = 0;
     std::uint64_t peakBytes = 0;
-    int releases = 0;
     int badReleases = 0;              // releases of blocks not held (double or foreign)
     std::function<void(std::int64_t)> onChange;
 

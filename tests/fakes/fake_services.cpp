@@ -17,7 +17,6 @@ MemoryStatus machine(std::uint64_t totalPhys, std::uint64_t availPhys) {
 }
 
 std::optional<std::wstring> FakeSettingsStore::read(std::wstring_view key) {
-    reads.emplace_back(key);
     auto it = values.find(key);
     if (it == values.end()) return std::nullopt;
     return it->second;
@@ -65,7 +64,7 @@ int FakeMessageBoxes::show(std::wstring_view text, int flags, std::wstring_view 
         answers.pop_front();
         return a;
     }
-    return (flags & 0xF) == mb::OkOnly ? mb::AnswerOk : defaultAnswer;
+    return (flags & 0xF) == mb::OkOnly ? mb::AnswerOk : mb::AnswerNo;
 }
 
 }  // namespace lark::fake

@@ -42,7 +42,6 @@ public:
     bool write(std::wstring_view key, std::wstring_view value) override;
 
     std::map<std::wstring, std::wstring, std::less<>> values;  // what is stored
-    std::vector<std::wstring> reads;                            // every key read, in order
     std::set<std::wstring, std::less<>> failing;                // keys whose writes fail
     std::function<void()> onWrite;                              // runs at every write
 };
@@ -68,14 +67,8 @@ public:
     const Call& last() const { return calls.back(); }
 };
 
-class FakeInstanceLock final : public InstanceLock {
-public:
-    bool acquire() override {
-        ++calls;
-        return !otherCopyRuns;
-    }
-    bool otherCopyRuns = false;
-    int calls = 0;
+struct FakeInstanceLock final : InstanceLock {
+    bool acquire() override { return true; }  // a second copy is proven end to end
 };
 
 class FakeMessageBoxes final : public MessageBoxes {
@@ -86,11 +79,10 @@ public:
         std::wstring title = L"Larkspan";
         friend bool operator==(const Shown&, const Shown&) = default;
     };
-    // Answers the next scripted answer, else AnswerOk for OK boxes and `defaultAnswer` otherwise.
+    // Answers the next scripted answer, else OK or No.
     int show(std::wstring_view text, int flags, std::wstring_view title) override;
 
     std::deque<int> answers;
-    int defaultAnswer = mb::AnswerNo;
     std::vector<Shown> shown;
     std::function<void()> whileShown;  // runs while the box is up (the program's events go on)
 };

@@ -12,26 +12,17 @@ void PrintTo(const Draw& d, std::ostream* os) {
         << " chars";
 }
 
-// ---- FakeCanvas
 
-void FakeCanvas::text(int x, int y, std::wstring_view s, Rgb colour) { commands.push_back(Draw::txt(x, y, std::wstring(s), colour)); }
+void FakeCanvas::text(int x, int y, std::wstring_view s, Rgb colour) { commands.push_back({Draw::Text, x, y, 0, 0, std::wstring(s), colour}); }
 void FakeCanvas::textRight(int right, int y, std::wstring_view s, Rgb colour, bool opaque) {
-    Draw d = Draw::txtRight(right, y, std::wstring(s), colour);
-    d.opaque = opaque;
-    commands.push_back(std::move(d));
+    commands.push_back({Draw::TextRight, right, y, 0, 0, std::wstring(s), colour, Pen::Solid, opaque});
 }
 void FakeCanvas::line(int x1, int y1, int x2, int y2, Rgb colour, Pen pen) { commands.push_back(Draw::ln(x1, y1, x2, y2, colour, pen)); }
 void FakeCanvas::fillRect(int x1, int y1, int x2, int y2, Rgb colour) { commands.push_back(Draw::fill(x1, y1, x2, y2, colour)); }
-void FakeCanvas::frameRect(int x1, int y1, int x2, int y2, Rgb colour) { commands.push_back(Draw::frame(x1, y1, x2, y2, colour)); }
+void FakeCanvas::frameRect(int x1, int y1, int x2, int y2, Rgb colour) { commands.push_back({Draw::Frame, x1, y1, x2, y2, {}, colour}); }
 void FakeCanvas::clear() { commands.push_back(Draw::clear()); }
 
-void FakeCanvas::keepAsBackground() { commands.push_back(Draw::keep()); }
-
-std::vector<Draw> FakeCanvas::texts() const {
-    std::vector<Draw> out;
-    std::copy_if(commands.begin(), commands.end(), std::back_inserter(out), [](const Draw& d) { return d.op == Draw::Text || d.op == Draw::TextRight; });
-    return out;
-}
+void FakeCanvas::keepAsBackground() { commands.push_back({Draw::Keep}); }
 
 int FakeCanvas::count(Draw::Op op) const {
     return static_cast<int>(std::count_if(commands.begin(), commands.end(), [op](const Draw& d) { return d.op == op; }));
@@ -45,7 +36,6 @@ std::vector<Draw> FakeCanvas::sinceClear() const {
     return {last.base(), commands.end()};
 }
 
-// ---- controls
 
 void FakeScrollBar::setValue(int value) {
     if (value == value_) return;
@@ -53,7 +43,6 @@ void FakeScrollBar::setValue(int value) {
     owner_.events().onScroll(desc.id);
 }
 
-// ---- FakeWindow
 
 FakeWindow::FakeWindow(FakeUi& ui, const WindowSpec& s, WindowEvents& events)
     : desc(s), ui_(ui), events_(events), handle_(ui.nextHandle_ += 0x10) {
@@ -124,10 +113,8 @@ bool FakeWindow::fire(int timerId) {
     return true;
 }
 
-// ---- FakeUi
 
 std::unique_ptr<Window> FakeUi::createWindow(const WindowSpec& desc, WindowEvents& events) {
-    ++windowsCreated;
     return std::make_unique<FakeWindow>(*this, desc, events);
 }
 

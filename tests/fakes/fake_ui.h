@@ -26,13 +26,9 @@ struct Draw {
     bool opaque = false;
     friend bool operator==(const Draw&, const Draw&) = default;
 
-    static Draw txt(int x, int y, std::wstring s, Rgb c) { return {Text, x, y, 0, 0, std::move(s), c}; }
-    static Draw txtRight(int right, int y, std::wstring s, Rgb c) { return {TextRight, right, y, 0, 0, std::move(s), c}; }
     static Draw ln(int x1, int y1, int x2, int y2, Rgb c, Pen p = Pen::Solid) { return {Line, x1, y1, x2, y2, {}, c, p}; }
     static Draw fill(int x1, int y1, int x2, int y2, Rgb c) { return {Fill, x1, y1, x2, y2, {}, c}; }
-    static Draw frame(int x1, int y1, int x2, int y2, Rgb c) { return {Frame, x1, y1, x2, y2, {}, c}; }
     static Draw clear() { return {Clear}; }
-    static Draw keep() { return {Keep}; }
 };
 void PrintTo(const Draw& d, std::ostream* os);
 
@@ -48,7 +44,6 @@ public:
 
     std::vector<Draw> commands;                 // every command since the last forget()
     void forget() { commands.clear(); }
-    std::vector<Draw> texts() const;            // only the text commands
     int count(Draw::Op op) const;
     bool has(const Draw& d) const;
     // What the surface shows now: the commands since the last clear (after the kept background).
@@ -64,7 +59,6 @@ struct ControlState {
     bool shown = true;     // its visibility
     bool enabled = true;
     int left = 0, top = 0;
-    int textWrites = 0;    // setText calls, whether or not the text changed
 };
 
 template <class Base>
@@ -77,7 +71,7 @@ public:
         left = s.bounds.x;
         top = s.bounds.y;
     }
-    void setText(std::wstring_view text) override { caption = text; ++textWrites; }
+    void setText(std::wstring_view text) override { caption = text; }
     const std::wstring& text() const override { return caption; }
     void setVisible(bool visible) override { shown = visible; }
     bool visible() const override { return shown; }
@@ -184,7 +178,6 @@ public:
     bool fire(int timerId);                          // one tick; false (and nothing) when stopped
     void click(int id) { events_.onCommand(id); }
     void minimise() { show(ShowState::Minimised); }
-    void activate() { events_.onActivate(); }
 
     static constexpr int Border = 3, Caption = 26;   // frame() adds these to the client area
 
@@ -221,7 +214,6 @@ public:
 
     // Windows that exist now, oldest first.
     const std::vector<FakeWindow*>& windows() const { return windows_; }
-    int windowsCreated = 0;
     int pumps = 0;
     std::function<void()> onPump;  // runs inside pumpPending (e.g. press a button mid-action)
     Size screen_{1024, 768};

@@ -16,14 +16,6 @@ using fake::ProcessEnded;
 
 class Startup : public fake::ProgramTest {};
 
-TEST_F(Startup, ASecondCopyEndsBeforeAnythingIsShownReadOrSaved) {
-    instance.otherCopyRuns = true;
-    EXPECT_FALSE(program.start());
-    EXPECT_EQ(ui.windowsCreated, 0);
-    EXPECT_TRUE(settings.reads.empty());
-    EXPECT_TRUE(tray.calls.empty());
-}
-
 TEST_F(Startup, TheSplashShowsOnTopThenHandsOverToTheMainPanel) {
     ASSERT_TRUE(program.start());
     ASSERT_NE(splash(), nullptr);

