@@ -67,6 +67,8 @@ class Driver:
 
     def run(self, *args, timeout=30):
         code, rows, errors = self.call(*args, timeout=timeout)
+        if code == 1 and not errors:  # the driver always says why it failed: Wine did not start it
+            code, rows, errors = self.call(*args, timeout=timeout)
         assert code == 0, f"driver {' '.join(map(str, args))} failed ({code}): {errors}"
         return rows
 

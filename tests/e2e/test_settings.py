@@ -19,7 +19,7 @@ STEPS = [  # (slider, its amount label, scroll code, thumb position, where the s
     *[(ID_AMOUNT_BAR, ID_AMOUNT, *step) for step in [
         ("pageright", 0, 61), ("lineright", 0, 62), ("thumb", 68, 68), ("lineright", 0, 68), ("pageleft", 0, 62),
         ("left", 0, 0), ("lineleft", 0, 0), ("track", 40, 40), ("right", 0, 68), ("thumb", 30, 30)]],
-    *[(ID_WARNING_BAR, ID_WARNING, *step) for step in [("pageright", 0, 4), ("thumb", 99, 28), ("lineleft", 0, 27), ("thumb", 7, 7)]],
+    *[(ID_WARNING_BAR, ID_WARNING, *step) for step in [("pageright", 0, 9), ("thumb", 99, 28), ("lineleft", 0, 27), ("thumb", 7, 7)]],
 ]
 
 
