@@ -272,7 +272,7 @@ LRESULT PictureBoxControl::handle(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
     case WM_PAINT: {
         PAINTSTRUCT ps;
         HDC dc = ::BeginPaint(hwnd, &ps);
-        if (surface_) surface_->paint(dc, ps.rcPaint);
+        if (surface_) surface_->painted(), surface_->paint(dc, ps.rcPaint);
         ::EndPaint(hwnd, &ps);
         return 0;
     }

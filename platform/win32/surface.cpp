@@ -201,6 +201,10 @@ RECT Surface::renderText(HDC dc, const Op& op) const {
 
 void Surface::invalidate(const RECT& area) const {
     if (!window_ || ::IsRectEmpty(&area)) return;
+    RECT both;
+    ::UnionRect(&both, &invalid_, &area);
+    if (::EqualRect(&both, &invalid_)) return;  // already waiting to be painted
+    invalid_ = both;
     ::RedrawWindow(window_, &area, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 

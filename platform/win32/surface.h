@@ -42,11 +42,13 @@ public:
     void keepAsBackground() override;
 
     // The window that shows the surface; drawing invalidates the parts of it that changed.
-    void attach(HWND window) { window_ = window; }
+    void attach(HWND window) { window_ = window, invalid_ = RECT{}; }
     // Renders the background again at the new scale; the drawing layer is dropped.
     void rescale(Scale scale);
     // Copies the device-pixel rectangle `area` of the image to the same place in `dc`.
     void paint(HDC dc, const RECT& area) const;
+    // The window has just been painted (BeginPaint validated all it had to show).
+    void painted() { invalid_ = RECT{}; }
     HDC imageDc() const { return image_.dc(); }
     Rgb base() const { return look_.base; }
 
@@ -89,6 +91,9 @@ private:
     SurfaceLook look_;
     Scale scale_;
     HWND window_ = nullptr;
+    // What has been invalidated since the window was last painted. Under Wine every invalidation is a
+    // round trip to the server, and a redrawn graph is a few hundred shapes inside a cleared box.
+    mutable RECT invalid_{};
     std::vector<Op> background_;
     std::vector<Op> layer_;
     bool layerOverflow_ = false;

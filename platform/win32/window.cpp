@@ -460,6 +460,7 @@ void Win32Window::onTrayCallback(HWND hwnd, LPARAM lParam) {
 LRESULT Win32Window::onPaint() {
     PAINTSTRUCT ps;
     HDC dc = ::BeginPaint(hwnd_, &ps);
+    surface_->painted();
     surface_->paint(dc, ps.rcPaint);
     ::EndPaint(hwnd_, &ps);
     return 0;
