@@ -7,7 +7,6 @@
 namespace lark {
 
 namespace {
-constexpr wchar_t AppTitle[] = L"Larkspan";
 constexpr wchar_t Unavailable[] = L"現時点ではｼｽﾃﾑ情報を使用できません";
 constexpr wchar_t ToolPathKey[] = L"SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 constexpr wchar_t ToolPathValue[] = L"PATH";
@@ -74,7 +73,7 @@ bool startSystemInfo(AboutServices& services) {
     const auto path = systemInfoPath(services.registry, services.files);
     if (path && !path->empty() && services.processes.start(*path, paths::quoted(*path), ProcessWindow::Normal))
         return true;
-    services.messages.show(Unavailable, mb::OkOnly, AppTitle);
+    services.messages.show(Unavailable, mb::OkOnly, ProgramTitle);
     return false;
 }
 

@@ -5,7 +5,6 @@
 namespace lark {
 
 namespace {
-constexpr wchar_t AppTitle[] = L"Larkspan";
 constexpr wchar_t StartMenuStartup[] = L"ｽﾀｰﾄ ﾒﾆｭｰ\\ﾌﾟﾛｸﾞﾗﾑ\\ｽﾀｰﾄｱｯﾌﾟ";
 constexpr wchar_t LinkName[] = L"Larkspan.lnk";
 constexpr wchar_t Registered[] = L"スタートアップに登録しました";
@@ -37,9 +36,9 @@ bool registerAtStartup(FileSystem& files, Shortcuts& shortcuts, MessageBoxes& me
     const auto shortcut = startupShortcut(files);
     const bool written = shortcut && shortcuts.create(shortcut->link, shortcut->target);
     if (written)
-        messages.show(Registered, mb::OkOnly | mb::Information, AppTitle);
+        messages.show(Registered, mb::OkOnly | mb::Information, ProgramTitle);
     else
-        messages.show(NotRegistered, mb::OkOnly | mb::Critical, AppTitle);
+        messages.show(NotRegistered, mb::OkOnly | mb::Critical, ProgramTitle);
     return written;
 }
 

@@ -5,6 +5,10 @@
 
 namespace lark {
 
+// The program's title: it captions every message box that has no title of its own, and the tray tip
+// when there is no other.
+inline constexpr wchar_t ProgramTitle[] = L"Larkspan";
+
 namespace mb {
 constexpr int OkOnly = 0;
 constexpr int YesNo = 4;

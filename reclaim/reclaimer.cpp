@@ -14,7 +14,6 @@ namespace {
 using reclaim::CleanupGrid;
 using reclaim::HeldBlock;
 
-constexpr wchar_t ProgramTitle[] = L"Larkspan";
 
 // Sets a flag for a scope.
 class FlagScope {

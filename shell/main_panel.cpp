@@ -148,7 +148,7 @@ void MainPanel::warningTick() {
             monitor_.automaticSecuringEnded(services_.clock.milliseconds());
             break;
         case LowMemoryStep::AskThenSecure:
-            if (services_.messages.show(LowMemoryQuestion, mb::YesNo | mb::Critical, L"Larkspan") == mb::AnswerYes)
+            if (services_.messages.show(LowMemoryQuestion, mb::YesNo | mb::Critical, ProgramTitle) == mb::AnswerYes)
                 secureFreeSpace();
             break;
         case LowMemoryStep::Nothing: break;

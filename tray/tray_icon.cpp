@@ -2,10 +2,11 @@
 
 #include <algorithm>
 
+#include "platform/message_box.h"
+
 namespace lark {
 
 namespace {
-constexpr wchar_t ProgramTitle[] = L"Larkspan";
 constexpr std::uint32_t AllFlags = nif::Message | nif::Icon | nif::Tip;
 
 bool isHighSurrogate(wchar_t c) { return c >= 0xD800 && c <= 0xDBFF; }
