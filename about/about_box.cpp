@@ -110,11 +110,4 @@ void AboutBox::onCommand(int id) {
 
 void AboutBox::onClose() { window_->close(); }
 
-void showAboutBox(AboutServices& services, std::optional<Rect> centreOver, std::function<void()> onOk) {
-    AboutBox box(services);
-    box.open(centreOver);
-    box.runModal();
-    if (box.closedByOk() && onOk) onOk();
-}
-
 }  // namespace lark

@@ -2,7 +2,6 @@
 // that starts the system's system-information tool.
 #pragma once
 
-#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -25,11 +24,6 @@ struct AboutServices {
     Processes& processes;
 };
 
-// Shows a fresh about box modally and returns when it is closed, centred over `centreOver` (the
-// main panel's frame) or, without one, on the screen. `onOk` runs after the box has closed through
-// "OK" (or Enter, or Escape) and is meant to bring the main panel forward; the close box only closes.
-void showAboutBox(AboutServices& services, std::optional<Rect> centreOver, std::function<void()> onOk);
-
 // A registry value as text: text as it is, a number in decimal, any other type as empty text.
 // Nothing when the value cannot be read.
 std::optional<std::wstring> registryText(MachineRegistry& registry, std::wstring_view key, std::wstring_view name);
@@ -50,7 +44,8 @@ void drawRule(Canvas& picture);
 
 }  // namespace about
 
-// The box behind showAboutBox, for callers that need its window between building and showing it.
+// The box. It opens centred over `centreOver` (the main panel's frame) or, without one, on the screen;
+// closedByOk() tells whether it closed through "OK" (or Enter, or Escape) rather than the close box.
 class AboutBox final : public WindowEvents {
 public:
     explicit AboutBox(AboutServices& services);

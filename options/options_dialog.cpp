@@ -135,11 +135,4 @@ void OptionsDialog::onCommand(int id) {
 
 void OptionsDialog::onClose() { window_->close(); }
 
-void showOptionsDialog(OptionsServices& services, Settings& settings, std::function<void()> save,
-                       std::optional<Rect> centreOver) {
-    OptionsDialog dialog(services, settings, std::move(save));
-    dialog.open(centreOver);
-    dialog.runModal();
-}
-
 }  // namespace lark

@@ -23,13 +23,6 @@ struct OptionsServices {
     FileSystem& files;
 };
 
-// Shows a fresh options dialog modally and returns when it is closed. It opens centred over
-// `centreOver` (the main panel's frame) or, without one, on the screen. Its controls start from
-// `settings`; apply writes the five values the dialog owns back into `settings` and then calls
-// `save`, which stores all seven. Cancel and the close box change nothing.
-void showOptionsDialog(OptionsServices& services, Settings& settings, std::function<void()> save,
-                       std::optional<Rect> centreOver);
-
 namespace options {
 
 // Control ids; each is also the control's command id.
@@ -45,8 +38,9 @@ std::vector<ControlSpec> dialogControls();
 
 }  // namespace options
 
-// The dialog behind showOptionsDialog, for callers that need its window between building and
-// showing it.
+// The dialog. It opens centred over `centreOver` (the main panel's frame) or, without one, on the
+// screen. Its controls start from `settings`; apply writes the five values the dialog owns back into
+// `settings` and then calls `save`, which stores all seven. Cancel and the close box change nothing.
 class OptionsDialog final : public WindowEvents {
 public:
     OptionsDialog(OptionsServices& services, Settings& settings, std::function<void()> save);

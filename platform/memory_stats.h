@@ -16,9 +16,8 @@ struct MemoryStatus {
     std::uint64_t availVirtual = 0;
 };
 
-// What may be claimed now without pushing the machine into exhaustion (bytes).
+// What may be committed now without pushing the machine into exhaustion (bytes).
 struct Headroom {
-    std::uint64_t availPhys = 0;       // available physical memory
     std::uint64_t commitHeadroom = 0;  // commit limit less what is committed
     std::uint64_t availPageFile = 0;   // available page file (commit charge left)
 };

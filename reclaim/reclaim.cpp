@@ -43,11 +43,14 @@ std::uint64_t reserveBytes(std::uint64_t totalPhys) {
     return std::max(ReserveFloor, totalPhys / ReserveShare);
 }
 
-std::uint64_t safeClaimBytes(std::uint64_t wanted, const Headroom& now, std::uint64_t totalPhys) {
-    const std::uint64_t least = std::min({now.availPhys, now.commitHeadroom, now.availPageFile});
+std::uint64_t commitAllowance(const Headroom& now, std::uint64_t totalPhys) {
+    const std::uint64_t least = std::min(now.commitHeadroom, now.availPageFile);
     const std::uint64_t reserve = reserveBytes(totalPhys);
-    const std::uint64_t allowed = least > reserve ? least - reserve : 0;
-    return std::min(wanted, allowed);
+    return least > reserve ? least - reserve : 0;
+}
+
+std::uint64_t safeClaimBytes(std::uint64_t wanted, const Headroom& now, std::uint64_t totalPhys) {
+    return std::min({wanted, commitAllowance(now, totalPhys), totalPhys});
 }
 
 std::optional<std::uint64_t> requestBytes(std::wstring_view amount, std::wstring_view unit) {

@@ -16,17 +16,25 @@ namespace lark::reclaim {
 constexpr std::uint64_t KiB = 1024;
 constexpr std::uint64_t MiB = 1024 * KiB;
 
-// What always stays free when the program claims memory: the larger of a floor and a share of
-// physical memory. The share covers "available" memory that cannot really be taken back (shared
-// memory counted as cache, pages of other programs that are about to be used again) and what
-// other programs allocate while a run is under way; the floor keeps small machines responsive.
+// What always stays uncommitted when the program claims memory: the larger of a floor and a share
+// of physical memory. The share covers what other programs commit while a run is under way; the
+// floor keeps small machines responsive.
 constexpr std::uint64_t ReserveFloor = 512 * MiB;
 constexpr std::uint64_t ReserveShare = 8;  // one eighth of physical memory
 
 std::uint64_t reserveBytes(std::uint64_t totalPhys);
 
-// The largest block that may be claimed now: `wanted`, but never more than the smallest of the
-// platform's figures less the reserve (0 when nothing may be claimed).
+// What may be committed now: the smaller of the commit figures less the reserve (0 when nothing may).
+std::uint64_t commitAllowance(const Headroom& now, std::uint64_t totalPhys);
+
+// The largest block that may be claimed now: `wanted`, but never more than the commit allowance nor
+// more than physical memory.
+//
+// Available physical memory does not bound it: a block larger than what is available is the whole
+// point, as it makes the system move other programs' pages out of RAM. What must never run out is
+// commit, which every program's allocations draw on. Where there is no page file or swap (Wine on
+// a Linux host without swap) commit headroom is available physical memory, so the same rule keeps
+// the block within what RAM can hold.
 std::uint64_t safeClaimBytes(std::uint64_t wanted, const Headroom& now, std::uint64_t totalPhys);
 
 // The bytes the securing action asks for: the amount text in its unit, plus one (the block's
@@ -38,6 +46,8 @@ std::optional<std::uint64_t> requestBytes(std::wstring_view amount, std::wstring
 std::wstring secureResult(std::int64_t gain);
 std::wstring cleanupResult(std::int64_t gain);
 inline constexpr std::wstring_view NothingCleaned = L"メモリ内容は既に最適化されています";
+// The status line while no action runs.
+inline constexpr std::wstring_view IdleStatus = L"システムメモリ監視中";
 
 // "[hh:mm:ss]"
 std::wstring timeStamp(TimeOfDay t);

@@ -1,5 +1,6 @@
 #include "reclaim/reclaimer.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -49,7 +50,9 @@ private:
     // False when the run must end.
     bool pass(int row) {
         std::array<HeldBlock, CleanupGrid::Columns> blocks;
-        const std::uint64_t blockBytes = safe(CleanupGrid::Columns * blockBytes_) / CleanupGrid::Columns;
+        const std::uint64_t passBytes = CleanupGrid::Columns * blockBytes_;  // physical memory, and 16 bytes
+        const std::uint64_t blockBytes =
+            std::min(passBytes, reclaim::commitAllowance(services_.memory.headroom(), totalPhys_)) / CleanupGrid::Columns;
         for (int column = 0; column < CleanupGrid::Columns; ++column) {
             const std::uint64_t bytes = safe(blockBytes);
             if (bytes == 0) return true;
@@ -121,7 +124,8 @@ void Reclaimer::runCleanup(bool standard) {
         reclaim::cleanupResult(reclaim::gainBetween(before.availPhys, monitor_.freshSample().availPhys));
     ticksPaused_ = false;
     services_.messages.show(result, mb::OkOnly, ProgramTitle);
-    if (result != reclaim::NothingCleaned) view_.showStatus(L"クリーンアップにより" + result);
+    // Nothing gained: the status line must not go on saying that the cleanup runs.
+    view_.showStatus(result == reclaim::NothingCleaned ? std::wstring(reclaim::IdleStatus) : L"クリーンアップにより" + result);
     view_.hideCleanupView();
 }
 

@@ -110,9 +110,30 @@ void MainPanel::show() {
 }
 
 void MainPanel::openOptions() {
+    if (bringDialogForward()) return;
     OptionsServices options{services_.ui, services_.messages, services_.shortcuts, services_.files};
-    showOptionsDialog(options, settings_, [this] { saveSettings(services_.settings, settings_); },
-                      window_->visible() ? std::optional(window_->frame()) : std::nullopt);
+    OptionsDialog dialog(options, settings_, [this] { saveSettings(services_.settings, settings_); });
+    runDialog(dialog.open(window_->visible() ? std::optional(window_->frame()) : std::nullopt),
+              [&] { dialog.runModal(); });
+}
+
+void MainPanel::openAboutBox() {
+    if (bringDialogForward()) return;
+    AboutServices about{services_.ui, services_.messages, services_.registry, services_.files, services_.processes};
+    AboutBox box(about);
+    runDialog(box.open(window_->frame()), [&] { box.runModal(); });
+    if (box.closedByOk()) bringForward();
+}
+
+bool MainPanel::bringDialogForward() {
+    if (openDialog_) openDialog_->bringForward();
+    return openDialog_ != nullptr;
+}
+
+void MainPanel::runDialog(Window& dialog, const std::function<void()>& runModal) {
+    openDialog_ = &dialog;
+    runModal();
+    openDialog_ = nullptr;
 }
 
 bool MainPanel::bringForward() { return window_->visible() && window_->bringForward(); }
@@ -165,11 +186,7 @@ void MainPanel::onCommand(int id) {
         case OptionsButton:
         case OptionsCommand: openOptions(); break;
         case HelpCommand: openHelp(services_.files, services_.processes); break;
-        case AboutCommand: {
-            AboutServices about{services_.ui, services_.messages, services_.registry, services_.files, services_.processes};
-            showAboutBox(about, window_->frame(), [this] { bringForward(); });
-            break;
-        }
+        case AboutCommand: openAboutBox(); break;
         default: break;
     }
 }

@@ -35,7 +35,9 @@ public:
     // Shows the panel in its normal state, visible and active, from wherever it is.
     void restore();
 
-    // The options dialog, centred over the panel, or on the screen while the panel is hidden.
+    // The options dialog, centred over the panel, or on the screen while the panel is hidden. Like
+    // the about box it is modal: the panel takes no input while it is open, and a second request
+    // brings the open one forward.
     void openOptions();
 
     void secureFreeSpace() { reclaimer_.secureFreeSpace(); }
@@ -71,6 +73,9 @@ private:
     void hideCleanupView() override;
     Canvas& cleanupCells() override;
 
+    void openAboutBox();
+    bool bringDialogForward();  // false when no dialog is open
+    void runDialog(Window& dialog, const std::function<void()>& runModal);
     void warningTick();
     void createControls();
     void drawStaticParts();
@@ -83,6 +88,7 @@ private:
     std::unique_ptr<Window> window_;
     ShowState startState_ = ShowState::Normal;
     bool shownOnce_ = false;
+    Window* openDialog_ = nullptr;  // the options dialog or the about box while it is open
 
     // Controls, owned by the window.
     Control* normalView_ = nullptr;

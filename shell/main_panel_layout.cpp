@@ -1,5 +1,7 @@
 #include "shell/main_panel_layout.h"
 
+#include "reclaim/reclaim.h"
+
 namespace lark {
 
 namespace {
@@ -64,7 +66,7 @@ std::vector<ControlSpec> mainPanelControls(Rgb shadow, Rgb highlight) {
         {.id = OptionsButton, .kind = Kind::Button, .parent = NormalView, .bounds = {264, 200, 57, 25}, .caption = L"設定", .background = highlight, .defaultBackground = false},
         {.id = SecureButton, .kind = Kind::DefaultButton, .parent = NormalView, .bounds = {344, 200, 105, 25}, .caption = L"空き領域確保", .background = shadow, .defaultBackground = false},
         // The status line, over the sunken strip drawn on the window.
-        {.id = StatusLine, .kind = Label, .bounds = {4, 232, 449, 17}, .caption = L"システムメモリ監視中", .textColour = Blue, .defaultTextColour = false, .transparent = true},
+        {.id = StatusLine, .kind = Label, .bounds = {4, 232, 449, 17}, .caption = std::wstring(reclaim::IdleStatus), .textColour = Blue, .defaultTextColour = false, .transparent = true},
         // The cleanup view, out of sight below the client area until a cleanup runs.
         {.id = CleanupView, .kind = Box, .bounds = {0, 280, 457, 227}},
         {.id = CleanupHeadingShadow, .kind = Label, .parent = CleanupView, .bounds = {8, 3, 438, 17}, .caption = L"システムメモリをクリーンアップ中です......", .textColour = DarkRed, .defaultTextColour = false, .align = Align::Centre, .font = Bold12},

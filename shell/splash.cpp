@@ -6,7 +6,7 @@ namespace lark {
 
 namespace {
 constexpr Rgb White{255, 255, 255};
-constexpr wchar_t CreditText[] = L"Copyright (C) 2026 Quorvane  無断複製を禁じます";
+constexpr wchar_t CreditText[] = L"© 2026 Quorvane";  // fits its 233 x 13 label whole
 
 WindowSpec splashWindow() { return {.title = L"", .style = WindowStyle::Splash, .client = {312, 136}}; }
 

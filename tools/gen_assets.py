@@ -530,11 +530,13 @@ def glow(size, draw_fn, radius, colour, strength=1.0):
     return layer
 
 
-def text_layer(size, xy, text, fnt, fill_top, fill_bottom, stroke=0, anchor="la"):
-    """Text graded from fill_top to fill_bottom over its own height."""
+def text_layer(size, xy, text, fnt, fill_top, fill_bottom, stroke=0, anchor="la", widen=0):
+    """Text graded from fill_top to fill_bottom over its own height. `widen` draws it again that
+    many pixels to the right: heavier vertical strokes, while the gaps between horizontal ones stay."""
     mask = Image.new("L", size, 0)
-    ImageDraw.Draw(mask).text(xy, text, font=fnt, fill=255,
-                              stroke_width=stroke, stroke_fill=255, anchor=anchor)
+    for dx in range(widen + 1):
+        ImageDraw.Draw(mask).text((xy[0] + dx, xy[1]), text, font=fnt, fill=255,
+                                  stroke_width=stroke, stroke_fill=255, anchor=anchor)
     fill = Image.new("RGBA", size, rgba(fill_top))
     bbox = mask.getbbox()
     if bbox:
@@ -747,19 +749,20 @@ def banner():
             cd.line(pts, fill=rgba(TEAL_LIGHT, a), width=2 * S, joint="curve")
     base = Image.alpha_composite(base, ch)
 
-    # caption
-    text = "空き容量を確保しています"
-    fnt = font(FONT_JA, 19 * S)
-    pos = (W * S // 2, 101 * S)
-    shadow = Image.new("RGBA", base.size, CLEAR)
-    ImageDraw.Draw(shadow).text((pos[0] + S, pos[1] + S), text, font=fnt, anchor="mm",
-                                fill=(0, 0, 0, 230), stroke_width=S + 1, stroke_fill=(0, 0, 0, 230))
-    base = Image.alpha_composite(base, shadow)
-    base = Image.alpha_composite(base, text_layer(base.size, pos, text, fnt,
-                                                  (255, 236, 96), (255, 200, 16),
-                                                  stroke=S // 2 + 1, anchor="mm"))
     out = base.convert("RGB").resize((W, H), Image.LANCZOS)
-    return add_noise(out, 1, 23)
+    out = add_noise(out, 1, 23).convert("RGBA")
+
+    # The caption is drawn at its final size, after the scene is scaled down, so that the font's
+    # own outlines decide every pixel: dense kanji such as 量 and 確 keep their counters. It is made
+    # heavier only sideways, and its shadow is a dark copy one pixel down and right.
+    text = "空き容量を確保しています"
+    fnt = font(FONT_JA, 19)
+    pos = (W // 2, 101)
+    shadow = text_layer(out.size, (pos[0] + 1, pos[1] + 1), text, fnt, (0, 0, 0), (0, 0, 0), anchor="mm", widen=1)
+    out = Image.alpha_composite(out, shadow)
+    out = Image.alpha_composite(out, text_layer(out.size, pos, text, fnt, (255, 240, 112), (255, 204, 24),
+                                                anchor="mm", widen=1))
+    return out.convert("RGB")
 
 
 def gauge_back():
@@ -795,7 +798,7 @@ def mock_overlays(splash_img, banner_img, back_img):
     sp = splash_img.crop((8, 48, 320, 184))
     d = ImageDraw.Draw(sp)
     d.rectangle((72, 112, 72 + 233 - 1, 112 + 13 - 1), outline=(255, 0, 255))
-    d.text((74, 112), "Copyright (C) Quorvane", font=f_credit, fill=WHITE)
+    d.text((74, 112), "© 2026 Quorvane", font=f_credit, fill=WHITE)
     ab = splash_img.crop((16, 48, 321, 197))
     ImageDraw.Draw(ab).text((8, 4), "Quorvane", font=serif, fill=WHITE)
     gb = back_img.copy()

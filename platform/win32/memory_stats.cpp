@@ -44,7 +44,6 @@ MemoryStatus Win32MemoryStats::freshSample() {
 Headroom Win32MemoryStats::headroom() {
     Headroom room;
     if (auto info = performance()) {
-        room.availPhys = availablePhysical(*info);
         if (info->CommitLimit > info->CommitTotal)
             room.commitHeadroom = std::uint64_t{info->CommitLimit - info->CommitTotal} * info->PageSize;
     }

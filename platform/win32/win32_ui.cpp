@@ -56,8 +56,20 @@ Rgb Win32Ui::systemColour(SysColour colour) const {
 void Win32Ui::endProcess() { ::ExitProcess(0); }
 
 HWND Win32Ui::dialogOwner() {
-    HWND active = ::GetActiveWindow();
-    if (active && ::IsWindowVisible(active) && Win32Window::fromRoot(active, class_)) return active;
+    struct Search {
+        ATOM windowClass;
+        HWND found = nullptr;
+    } search{class_};
+    ::EnumThreadWindows(
+        ::GetCurrentThreadId(),
+        [](HWND window, LPARAM context) -> BOOL {
+            auto& s = *reinterpret_cast<Search*>(context);
+            const Win32Window* w = Win32Window::fromRoot(window, s.windowClass);
+            if (w && w->style() == WindowStyle::Main) s.found = window;
+            return s.found == nullptr;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    if (search.found) return search.found;
     if (!parking_) {
         parking_.reset(::CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                                          instance_, nullptr));

@@ -32,8 +32,9 @@ public:
     ATOM windowClass() const { return class_; }
     // Translates and dispatches one message (accelerators and dialog keys of the program's windows).
     void process(MSG& msg);
-    // The owner of a dialog: the program's active window, or a hidden window that keeps the dialog
-    // off the taskbar when none is active.
+    // The owner of a dialog: the program's main window, shown or hidden, so that it takes no input
+    // while the dialog is open however the dialog was opened (its own button, a key, the tray menu);
+    // without one, a hidden window that keeps the dialog off the taskbar.
     HWND dialogOwner();
 
 private:

@@ -319,7 +319,7 @@ int Win32Window::runModal() {
     ModalState state;
     modal_ = &state;
     HWND owner = ::GetWindow(hwnd_, GW_OWNER);
-    if (owner && ::IsWindowVisible(owner) && ::IsWindowEnabled(owner)) {
+    if (owner && ::IsWindowEnabled(owner)) {  // hidden too: it may be restored from the tray meanwhile
         modalOwner_ = owner;
         ::EnableWindow(owner, FALSE);
     }
@@ -370,7 +370,9 @@ LRESULT Win32Window::handle(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     case WM_ERASEBKGND: return 1;  // WM_PAINT covers everything
-    case WM_COMMAND: return onCommandMessage(wParam, lParam);
+    case WM_COMMAND:
+        if (!::IsWindowEnabled(hwnd)) return 0;  // see WM_CLOSE
+        return onCommandMessage(wParam, lParam);
     case WM_HSCROLL:
         if (ControlCore* bar = find(reinterpret_cast<HWND>(lParam)))
             bar->scrolled(LOWORD(wParam), static_cast<short>(HIWORD(wParam)));
@@ -397,7 +399,8 @@ LRESULT Win32Window::handle(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         }
         return 0;
     case WM_CLOSE:
-        if (live_) events_.onClose();
+        // A window that a modal dialog has disabled takes no input, not even a posted close.
+        if (live_ && ::IsWindowEnabled(hwnd)) events_.onClose();
         return 0;  // the owner decides
     case WM_QUERYENDSESSION: return TRUE;
     case WM_ENDSESSION:

@@ -33,6 +33,7 @@ public:
     ComboList& addCombo(const ControlSpec& desc) override;
     Canvas& canvas() override { return *surface_; }
     const std::wstring& title() const override { return desc_.title; }
+    WindowStyle style() const { return desc_.style; }
     void show(ShowState state) override;
     ShowState state() const override;
     bool visible() const override;

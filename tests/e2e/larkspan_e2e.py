@@ -29,7 +29,7 @@ ID_AMOUNT, ID_AMOUNT_BAR, ID_WARNING, ID_WARNING_BAR = 127, 129, 131, 133  # the
 ID_SECURE, ID_STATUS = 135, 136
 ID_MENU_CLEANUP = 201
 
-Window = collections.namedtuple("Window", "hwnd pid visible cls x y width height title")
+Window = collections.namedtuple("Window", "hwnd pid visible cls x y width height title enabled active")
 Control = collections.namedtuple("Control", "hwnd id parent cls visible value text")
 
 
@@ -73,7 +73,7 @@ class Driver:
         return rows
 
     def windows(self, *of, command="windows", timeout=30):
-        return [Window(r[1], int(r[2]), r[3] == "1", r[4], *map(int, r[5:9]), r[9])
+        return [Window(r[1], int(r[2]), r[3] == "1", r[4], *map(int, r[5:9]), r[9], r[10] == "1", r[11] == "1")
                 for r in self.run(command, *of, timeout=timeout)]
 
     def wait(self, title, ms=10000):

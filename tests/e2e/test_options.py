@@ -3,12 +3,12 @@
 import glob
 import os
 
-from larkspan_e2e import (BM_CLICK, MAIN, SC_MINIMIZE, WM_COMMAND, WM_SYSCOMMAND, LarkspanCase, env, stored_settings,
-                          wait_until)
+from larkspan_e2e import (BM_CLICK, MAIN, SC_MINIMIZE, WM_CLOSE, WM_COMMAND, WM_SYSCOMMAND, LarkspanCase, env,
+                          stored_settings, wait_until)
 
 OPTIONS, ABOUT = "Larkspan オプション", "ﾊﾞｰｼﾞｮﾝ情報"
 ID_ASK, ID_IGNORE, ID_APPLY, ID_REGISTER, ID_CANCEL = 102, 103, 105, 106, 108
-ID_SYSTEM_INFO, ID_ABOUT_COMMAND = 103, 205
+ID_SYSTEM_INFO, ID_ABOUT_COMMAND, ID_OPTIONS_BUTTON = 103, 205, 134
 STARTUP_LINK = "drive_c/users/*/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/StartUp/Larkspan.lnk"
 
 
@@ -55,6 +55,24 @@ class OptionsTest(LarkspanCase):
         self.assertEqual(self.close(app).get("Flag04"), "1", "cancel changed the setting")
         for link in links:
             os.remove(link)
+
+    def test_the_dialog_is_modal_however_it_was_opened(self):
+        app = self.start_app()
+        host = self.tray_host()
+        self.tray_menu(host)
+        self.driver.run("key", host, "C")
+        self.assertTrue(self.showing(OPTIONS), "the tray menu did not open the options")
+        self.assertEqual([w.enabled for w in self.shown(MAIN)], [False], "the panel takes input behind the dialog")
+        self.driver.post(MAIN, WM_CLOSE)
+        self.driver.click(MAIN, ID_OPTIONS_BUTTON)
+        self.tray_menu(host)
+        self.driver.run("key", host, "C")
+        self.assertFalse(self.ended(app, 1), "a close of the disabled panel ended the program")
+        self.assertEqual(len(self.shown(OPTIONS)), 1, "a second options dialog opened")
+        self.press(OPTIONS, ID_CANCEL)
+        self.assertTrue(self.showing(OPTIONS, False))
+        panel = wait_until(lambda: self.shown(MAIN), lambda p: p and p[0].enabled and p[0].active, 5)
+        self.assertEqual([(w.enabled, w.active) for w in panel], [(True, True)], "the panel is not back in charge")
 
     def test_about_box_and_system_information(self):
         self.start_app()

@@ -62,7 +62,7 @@ class ReclaimTest(LarkspanCase):
         self.assertGreater(len(fills), 24, "the grid is hidden")
         self.assertEqual(fills, [DONE] * len(fills))
         self.driver.click(BOX, IDOK)
-        expected = CLEANING if result == NOTHING_GAINED else "クリーンアップにより" + result
+        expected = "システムメモリ監視中" if result == NOTHING_GAINED else "クリーンアップにより" + result
         self.assertEqual(wait_until(lambda: self.text(ID_STATUS), expected.__eq__, 10), expected)
         self.assertFalse(self.driver.controls(MAIN)[ID_CLEANUP_PANEL].visible)
 

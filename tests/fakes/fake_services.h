@@ -32,7 +32,7 @@ public:
     Headroom headroom() override { return room; }
 
     MemoryStatus status = machine(256 * MiB, 128 * MiB);
-    Headroom room{128 * MiB, 1 * GiB, 1 * GiB};
+    Headroom room{1 * GiB, 1 * GiB};
     int freshSamples = 0;
 };
 

@@ -39,7 +39,7 @@ protected:
     }
     void follow(std::uint64_t available) {
         app.memory.status.availPhys = available;
-        app.memory.room = {available, available + GiB, available + GiB};
+        app.memory.room = {available, available};  // no page file beyond physical memory
     }
     void secure(int amountSteps) {
         app.slider(AmountSlider).userMoves(amountSteps);
@@ -120,7 +120,7 @@ TEST_F(ReclaimActions, CleanupClaimsSixteenBlocksAPassShowsItsViewAndReports) {
     EXPECT_EQ(blocks.claims, std::vector<std::size_t>(48, 16777217));
     EXPECT_EQ(doneCells(), 48);
     EXPECT_EQ(app.messages.shown.back().text, reclaim::NothingCleaned);
-    EXPECT_EQ(status(), L"メモリ内をクリーンアップしています。");  // nothing gained: the status stays
+    EXPECT_EQ(status(), L"システムメモリ監視中");  // nothing gained: back to the idle caption
     expectIdleAfterCleanup();
     bonus = 262144;  // 48 releases: 12 MB
     cleanup();

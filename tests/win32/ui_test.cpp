@@ -169,17 +169,19 @@ TEST_F(WindowTest, TrayCallbacksTaskbarRestartsCloseAndEndSessionGoToTheOwner) {
     EXPECT_EQ((std::vector{events.shellRestarts, events.closes, events.endSessions, ::IsWindow(hwndOf(*w))}), (std::vector{1, 1, 1, 1}));
 }
 
+// Shown or hidden in the tray, the panel owns the dialog and takes no input until it closes.
 TEST_F(WindowTest, ModalDialogIsOwnedByThePanelAndDisablesItWhileItRuns) {
     auto main = panel();
-    main->show(ShowState::Normal);
-    main->bringForward();
-    auto dialog = make(WindowStyle::Dialog, {401, 182}, L"Larkspan オプション");
-    EXPECT_EQ(::GetWindow(hwndOf(*dialog), GW_OWNER), hwndOf(*main));  // off the taskbar
-    bool ownerDisabled = false;
-    events.whenTimer = [&] { ownerDisabled = !::IsWindowEnabled(hwndOf(*main)), dialog->close(); };
-    dialog->startTimer(1, 10);
-    dialog->runModal();
-    EXPECT_TRUE(ownerDisabled && ::IsWindowEnabled(hwndOf(*main)));
+    for (ShowState state : {ShowState::Normal, ShowState::Hidden}) {
+        main->show(state);
+        auto dialog = make(WindowStyle::Dialog, {401, 182}, L"Larkspan オプション");
+        EXPECT_EQ(::GetWindow(hwndOf(*dialog), GW_OWNER), hwndOf(*main));  // off the taskbar
+        bool ownerDisabled = false;
+        events.whenTimer = [&] { ownerDisabled = !::IsWindowEnabled(hwndOf(*main)), dialog->close(); };
+        dialog->startTimer(1, 10);
+        dialog->runModal();
+        EXPECT_TRUE(ownerDisabled && ::IsWindowEnabled(hwndOf(*main))) << static_cast<int>(state);
+    }
 }
 
 TEST_F(WindowTest, DpiChangeRescalesTheWindowItsControlsAndCanvases) {

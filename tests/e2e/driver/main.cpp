@@ -78,10 +78,11 @@ int emitWindow(HWND window) {
     GetClientRect(window, &c);
     MapWindowPoints(window, HWND_DESKTOP, reinterpret_cast<POINT*>(&c), 2);
     return emit({L"window", hex(window), num(pidOf(window)), flag(IsWindowVisible(window)), classOf(window), num(c.left),
-                 num(c.top), num(c.right - c.left), num(c.bottom - c.top), titleOf(window)});
+                 num(c.top), num(c.right - c.left), num(c.bottom - c.top), titleOf(window), flag(IsWindowEnabled(window)),
+                 flag(GetForegroundWindow() == window)});
 }
 
-// windows [<window>]: window hwnd pid visible class x y width height title (the client area on the
+// windows [<window>]: window hwnd pid visible class x y width height title enabled active (the client area on the
 // screen), of every top-level window or those of that window's process.
 int windows(const Args& a) {
     HWND of = a.empty() ? nullptr : find(a[0]);
