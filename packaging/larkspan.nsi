@@ -42,6 +42,9 @@ BrandingText "${PUBLISHER}"
 !insertmacro MUI_UNPAGE_INSTFILES
 
 !insertmacro MUI_LANGUAGE "Japanese"
+; The language file asks for "ＭＳ Ｐゴシック", which not every Windows has and nothing maps: its pages
+; would show boxes. "MS Shell Dlg" is the dialog face every Windows maps to a font of its language.
+SetFont /LANG=${LANG_JAPANESE} "MS Shell Dlg" 9
 
 VIProductVersion "${VERSION}.0"
 VIAddVersionKey /LANG=${LANG_JAPANESE} "ProductName" "${APP}"

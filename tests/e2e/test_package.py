@@ -2,7 +2,9 @@
 and the portable zip, both as the build tree's "packages" target makes them."""
 
 import getpass
+import re
 import shutil
+import struct
 import subprocess
 import unittest
 import zipfile
@@ -59,19 +61,26 @@ class Installer(LarkspanCase):
         self.assertEqual(run_windows(home / "uninstall.exe", "/S"), 0)
         # The uninstaller hands over to a copy of itself and returns at once.
         self.assertIsNone(wait_until(lambda: registry_values(UNINSTALL_KEY), lambda v: v is None, 30), "uninstall entry stays")
-        self.assertFalse(home.exists())
-        self.assertFalse(menu_link.exists())
-        self.assertFalse((startup / "Larkspan.lnk").exists())
+        for gone in (home, menu_link, startup / "Larkspan.lnk"):
+            self.assertFalse(gone.exists(), f"{gone} stays")
         self.assertTrue((startup / "other.lnk").exists())
         self.assertIn("Flag01", stored_settings(), "a silent uninstall keeps the settings")
 
 
-class PortableZip(unittest.TestCase):
+class Packages(unittest.TestCase):
 
-    def test_holds_the_program_help_page_readme_and_licence(self):
+    def test_installer_pages_ask_for_a_face_every_windows_maps_to_japanese(self):
+        pages = subprocess.run(["x86_64-w64-mingw32-windres", "-J", "coff", "-O", "rc", "-i", package("setup.exe")],
+                               capture_output=True, check=True, text=True, errors="replace").stdout
+        self.assertEqual(re.findall(r"^FONT (.*)$", pages, re.M), ['9, "MS Shell Dlg"'] * 5)
+
+    def test_zip_holds_the_stripped_program_help_page_readme_and_licence(self):
         with zipfile.ZipFile(package("portable.zip")) as z:
             self.assertEqual(sorted(z.namelist()), ["LICENSE.txt", "README.txt", "larkspan.exe", "larkspan.html", "screenshot.png"])
-            self.assertEqual(z.read("larkspan.exe"), Path(env("LARK_EXE")).read_bytes())
+            exe = z.read("larkspan.exe")
+            self.assertEqual(exe, Path(env("LARK_EXE")).read_bytes())
+            coff = struct.unpack_from("<I", exe, 0x3C)[0] + 4  # PointerToSymbolTable, NumberOfSymbols at +8
+            self.assertEqual(struct.unpack_from("<II", exe, coff + 8), (0, 0), "the program has a symbol table")
             readme = z.read("README.txt").decode("utf-8-sig")
             for text in ("通知領域", "notification area", "\r\n"):
                 self.assertIn(text, readme)
