@@ -7,7 +7,7 @@
 
 namespace lark {
 
-MemoryMonitor::MemoryMonitor(MemoryStats& memory, TrayIcon& tray, MonitorView& view)
+MemoryMonitor::MemoryMonitor(MemoryStats& memory, TrayPicture& tray, MonitorView& view)
     : memory_(memory), tray_(tray), view_(view) {
     history_.fill(NoEntry);
 }

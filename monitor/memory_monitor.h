@@ -46,7 +46,7 @@ public:
 
 class MemoryMonitor {
 public:
-    MemoryMonitor(MemoryStats& memory, TrayIcon& tray, MonitorView& view);
+    MemoryMonitor(MemoryStats& memory, TrayPicture& tray, MonitorView& view);
 
     // The first sample, the amount labels' unit and the warning level.
     void start();
@@ -89,7 +89,7 @@ private:
     void setRow(int row, std::uint64_t bytes);
 
     MemoryStats& memory_;
-    TrayIcon& tray_;
+    TrayPicture& tray_;
     MonitorView& view_;
     MemoryStatus status_{};
     std::array<SizeRow, SizeRowCount> rows_{};

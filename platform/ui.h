@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -190,6 +191,8 @@ public:
     virtual void onTrayMouse(int /*code*/) {}  // tray callback: the mouse message code
     virtual void onShellRestart() {}         // the taskbar was (re)created
     virtual void onDpiChanged() {}           // scale changed: drawings on canvases must be redone
+    // Data another process sent under `tag`; the answer goes back to it. The data may be anything.
+    virtual std::intptr_t onDataReceived(std::uintptr_t /*tag*/, std::span<const std::uint8_t> /*data*/) { return 0; }
 };
 
 class Window {

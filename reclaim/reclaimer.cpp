@@ -78,8 +78,8 @@ private:
 
 }  // namespace
 
-void Reclaimer::secureFreeSpace() {
-    if (running_) return;
+std::optional<ReclaimResult> Reclaimer::secureFreeSpace() {
+    if (running_) return std::nullopt;
     FlagScope running(running_);
 
     const MemoryStatus before = monitor_.freshSample();
@@ -95,13 +95,15 @@ void Reclaimer::secureFreeSpace() {
     }
 
     const auto gain = reclaim::gainBetween(before.availPhys, monitor_.freshSample().availPhys);
-    view_.showStatus(reclaim::secureResult(gain) + reclaim::timeStamp(services_.clock.localTime()));
+    ReclaimResult result{gain, reclaim::secureResult(gain)};
+    view_.showStatus(result.text + reclaim::timeStamp(services_.clock.localTime()));
     view_.showSecuringBanner(false);
     ticksPaused_ = false;
+    return result;
 }
 
-void Reclaimer::runCleanup(bool standard) {
-    if (running_) return;
+std::optional<ReclaimResult> Reclaimer::runCleanup(bool standard) {
+    if (running_) return std::nullopt;
     FlagScope running(running_);
     FlagScope cleaning(cleaning_);
     const CleanupGrid grid = reclaim::cleanupGrid(standard);
@@ -120,13 +122,14 @@ void Reclaimer::runCleanup(bool standard) {
     const MemoryStatus before = monitor_.freshSample();
     CleanupPasses(services_, cells, grid, before.totalPhys, stopRequested_).run();
 
-    const std::wstring result =
-        reclaim::cleanupResult(reclaim::gainBetween(before.availPhys, monitor_.freshSample().availPhys));
+    const auto gain = reclaim::gainBetween(before.availPhys, monitor_.freshSample().availPhys);
+    const std::wstring result = reclaim::cleanupResult(gain);
     ticksPaused_ = false;
     services_.messages.show(result, mb::OkOnly, ProgramTitle);
     // Nothing gained: the status line must not go on saying that the cleanup runs.
     view_.showStatus(result == reclaim::NothingCleaned ? std::wstring(reclaim::IdleStatus) : L"クリーンアップにより" + result);
     view_.hideCleanupView();
+    return ReclaimResult{gain, result};
 }
 
 }  // namespace lark

@@ -6,6 +6,9 @@
 // gain is measured from fresh samples.
 #pragma once
 
+#include <cstdint>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "monitor/memory_monitor.h"
@@ -31,6 +34,12 @@ public:
     virtual Canvas& cleanupCells() = 0;
 };
 
+// What a run gained (bytes, negative for a loss) and its result text.
+struct ReclaimResult {
+    std::int64_t gain = 0;
+    std::wstring text;
+};
+
 struct ReclaimServices {
     MemoryStats& memory;
     BlockAllocator& blocks;
@@ -41,13 +50,14 @@ struct ReclaimServices {
 
 class Reclaimer {
 public:
-    Reclaimer(const ReclaimServices& services, MemoryMonitor& monitor, TrayIcon& tray, ReclaimView& view)
+    Reclaimer(const ReclaimServices& services, MemoryMonitor& monitor, TrayPicture& tray, ReclaimView& view)
         : services_(services), monitor_(monitor), tray_(tray), view_(view) {}
 
-    // Claims the amount the amount label shows, fills it and gives it back, in one piece.
-    void secureFreeSpace();
+    // Claims the amount the amount label shows, fills it and gives it back, in one piece. Nothing
+    // when it was refused because an action runs.
+    std::optional<ReclaimResult> secureFreeSpace();
     // Three passes (standard) or nine; lets pending events run after every block.
-    void runCleanup(bool standard);
+    std::optional<ReclaimResult> runCleanup(bool standard);
     // Asks a running cleanup to stop after its current block.
     void requestCleanupStop() { stopRequested_ = true; }
 
@@ -61,7 +71,7 @@ public:
 private:
     ReclaimServices services_;
     MemoryMonitor& monitor_;
-    TrayIcon& tray_;
+    TrayPicture& tray_;
     ReclaimView& view_;
     bool running_ = false;
     bool ticksPaused_ = false;

@@ -15,6 +15,7 @@ constexpr int MonitorMilliseconds = 200;
 // Ten a second: the graph spans 20 seconds and the low-memory test reacts within a tenth of one.
 constexpr int WarningMilliseconds = 100;
 constexpr wchar_t LowMemoryQuestion[] = L"空きメモリが警告値より少なくなっています。\rシステムメモリを確保しますか？";
+constexpr wchar_t LowMemorySecured[] = L"空きメモリが警告値を下回ったため、空き領域を確保しました。\n";
 constexpr int CleanupViewParkedTop = 280;  // below the client area, where the cleanup view waits between runs
 
 ShowState showStateFor(StartupWindow window) {
@@ -30,6 +31,7 @@ MainPanel::MainPanel(const Services& services, Settings& settings, TrayIcon& tra
     : services_(services),
       settings_(settings),
       exitProgram_(std::move(exitProgram)),
+      tray_(tray),
       monitor_(services.memory, tray, *this),
       reclaimer_(ReclaimServices{services.memory, services.blocks, services.ui, services.messages, services.clock},
                  monitor_, tray, *this) {}
@@ -163,17 +165,23 @@ void MainPanel::onTimer(int id) {
 void MainPanel::warningTick() {
     // Memory is low on purpose while a cleanup runs, its result box included.
     const auto action = reclaimer_.cleaning() ? LowMemoryAction::Ignore : settings_.lowMemoryAction;
+    std::optional<ReclaimResult> result;
     switch (monitor_.warningTick(action, services_.clock.milliseconds())) {
         case LowMemoryStep::Secure:
-            secureFreeSpace();
+            result = secureFreeSpace();
             monitor_.automaticSecuringEnded(services_.clock.milliseconds());
             break;
         case LowMemoryStep::AskThenSecure:
             if (services_.messages.show(LowMemoryQuestion, mb::YesNo | mb::Critical, ProgramTitle) == mb::AnswerYes)
-                secureFreeSpace();
+                result = secureFreeSpace();
             break;
         case LowMemoryStep::Nothing: break;
     }
+    if (result) notifyWhileHidden(LowMemorySecured + result->text);
+}
+
+void MainPanel::notifyWhileHidden(std::wstring_view text) {
+    if (!panelShown()) tray_.notify(text);
 }
 
 void MainPanel::onCommand(int id) {

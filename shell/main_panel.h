@@ -40,8 +40,13 @@ public:
     // brings the open one forward.
     void openOptions();
 
-    void secureFreeSpace() { reclaimer_.secureFreeSpace(); }
-    void runCleanup() { reclaimer_.runCleanup(settings_.standardCleanup); }
+    // Each returns nothing when a running action refused it.
+    std::optional<ReclaimResult> secureFreeSpace() { return reclaimer_.secureFreeSpace(); }
+    std::optional<ReclaimResult> runCleanup() { return runCleanup(settings_.standardCleanup); }
+    std::optional<ReclaimResult> runCleanup(bool standard) { return reclaimer_.runCleanup(standard); }
+    bool reclaiming() const { return reclaimer_.running(); }
+    // A notification from the tray icon, while the panel and its status line are out of sight.
+    void notifyWhileHidden(std::wstring_view text);
 
 private:
     // WindowEvents
@@ -83,6 +88,7 @@ private:
     const Services services_;
     Settings& settings_;
     std::function<void()> exitProgram_;
+    TrayIcon& tray_;
     MemoryMonitor monitor_;
     Reclaimer reclaimer_;
     std::unique_ptr<Window> window_;

@@ -10,6 +10,8 @@ namespace lark {
 
 namespace {
 constexpr wchar_t StartingTip[] = L"Larkspan - 起動準備をしています";
+constexpr wchar_t ForwardedSecuring[] = L"コマンドラインからの指示で空き領域を確保しました。\n";
+constexpr wchar_t ForwardedCleanup[] = L"コマンドラインからの指示でメモリ クリーンアップを行いました。\n";
 }
 
 Program::Program(const Services& services) : services_(services) {}
@@ -49,6 +51,17 @@ void Program::openOptions() { mainPanel().openOptions(); }
 // The schedule starts the securing on time, whatever the memory state; a running action refuses it.
 void Program::minutePassed() {
     if (schedule_.minutePassed(settings_.scheduleIndex)) mainPanel().secureFreeSpace();
+}
+
+bool Program::reclaiming() const { return mainPanel_ && mainPanel_->reclaiming(); }
+
+// The scheduled securing stays silent; a command from the command line says how it went.
+void Program::runForwarded(Command command) {
+    MainPanel& panel = mainPanel();
+    const bool securing = command == Command::Secure;
+    const auto result =
+        securing ? panel.secureFreeSpace() : panel.runCleanup(standardCleanup(command, settings_.standardCleanup));
+    if (result) panel.notifyWhileHidden((securing ? ForwardedSecuring : ForwardedCleanup) + result->text);
 }
 
 void Program::saveBeforeExit() {

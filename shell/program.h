@@ -35,6 +35,8 @@ private:
     void runCleanup() override;
     void openOptions() override;
     void minutePassed() override;
+    bool reclaiming() const override;
+    void runForwarded(Command command) override;
 
     MainPanel& mainPanel();  // loaded on first use, with the tray host
     void splashTimeUp();

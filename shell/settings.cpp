@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "monitor/number_text.h"
+#include "options/paths.h"
 
 namespace lark {
 
@@ -76,6 +77,12 @@ Settings loadSettings(SettingsStore& store) {
     s.scheduleIndex = read<std::int32_t>(store, ScheduleName, 0, toInt32);
     s.standardCleanup = read(store, CleanupName, true, toBool);
     return s;
+}
+
+std::optional<std::wstring> portableSettingsFile(std::wstring_view exePath) {
+    const std::wstring folder = paths::folderOf(exePath);
+    if (folder.empty()) return std::nullopt;
+    return paths::withSlash(folder) + L"larkspan.ini";
 }
 
 void saveSettings(SettingsStore& store, const Settings& s) {

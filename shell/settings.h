@@ -3,6 +3,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
 
 #include "monitor/low_memory.h"
 #include "platform/settings_store.h"
@@ -27,6 +30,10 @@ struct Settings {
 // Every setting; a value that is missing or cannot be read as its type keeps its default, and a
 // slider position out of its range goes back to the default position.
 Settings loadSettings(SettingsStore& store);
+
+// Where a portable copy keeps its settings: larkspan.ini beside the executable. When that file
+// exists, the settings live there and nowhere else. Nothing when the executable's path is unknown.
+std::optional<std::wstring> portableSettingsFile(std::wstring_view exePath);
 
 // Writes every setting. A value that cannot be written keeps what it held; the others are still
 // written.

@@ -1,9 +1,11 @@
 #include "tray/tray_host.h"
 
+#include <utility>
+
 namespace lark {
 
 namespace {
-WindowSpec trayHostWindow() { return {.title = L"だみい", .style = WindowStyle::Hidden, .client = {120, 40}}; }
+WindowSpec trayHostWindow() { return {.title = TrayHost::Title, .style = WindowStyle::Hidden, .client = {120, 40}}; }
 
 std::vector<MenuItem> trayMenu() {
     return {{TrayHost::ShowPanelItem, L"システムメモリの詳細", L"F6"},
@@ -65,6 +67,21 @@ void TrayHost::onShellRestart() { icon_->restore(); }
 void TrayHost::onTimer(int id) {
     if (id == ScheduleTimer) commands_.minutePassed();
     if (id == RetryTimer && (icon_->restore() || --retriesLeft_ <= 0)) window_->stopTimer(RetryTimer);
+    if (id == ForwardedTimer) {
+        window_->stopTimer(ForwardedTimer);
+        if (forwarded_) commands_.runForwarded(*std::exchange(forwarded_, std::nullopt));
+    }
+}
+
+// A command from a new copy: answered at once, run just after, so that the sender never waits for
+// the run itself. A reclamation running, or a command taken but not yet started, refuses it.
+std::intptr_t TrayHost::onDataReceived(std::uintptr_t tag, std::span<const std::uint8_t> data) {
+    const auto command = forwarding::decode(tag, data);
+    if (!command) return forwarding::Ignored;
+    if (forwarded_ || commands_.reclaiming()) return forwarding::Refused;
+    forwarded_ = command;
+    window_->startTimer(ForwardedTimer, 1);
+    return forwarding::Accepted;
 }
 
 }  // namespace lark

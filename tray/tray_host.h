@@ -8,6 +8,7 @@
 
 #include "platform/tray.h"
 #include "platform/ui.h"
+#include "shell/command_line.h"
 #include "tray/tray_icon.h"
 
 namespace lark {
@@ -26,6 +27,10 @@ public:
     virtual void exitProgram() = 0;
     // The schedule timer's minute.
     virtual void minutePassed() = 0;
+    // A reclamation runs: a command from the command line is refused.
+    virtual bool reclaiming() const = 0;
+    // Runs a command handed over from the command line, as the tray menu would.
+    virtual void runForwarded(Command command) = 0;
 };
 
 // Mouse codes the icon reports (keyboard selection is reported as the left and right presses).
@@ -35,7 +40,8 @@ constexpr int LeftPress = 513, LeftRelease = 514, LeftDoubleClick = 515, RightPr
 
 class TrayHost final : public WindowEvents {
 public:
-    enum Id : int { ScheduleTimer = 300, RetryTimer, ShowPanelItem = 400, SecureItem, CleanupItem, OptionsItem, ExitItem };
+    enum Id : int { ScheduleTimer = 300, RetryTimer, ForwardedTimer, ShowPanelItem = 400, SecureItem, CleanupItem, OptionsItem, ExitItem };
+    static constexpr wchar_t Title[] = L"だみい";  // a new copy with a command line finds the host by it
     static constexpr int RetryMilliseconds = 2000;
     static constexpr int RetryAttempts = 60;
     static constexpr int ScheduleMilliseconds = 60000;
@@ -53,11 +59,13 @@ private:
     void onCommand(int id) override;
     void onShellRestart() override;
     void onTimer(int id) override;
+    std::intptr_t onDataReceived(std::uintptr_t tag, std::span<const std::uint8_t> data) override;
 
     TrayCommands& commands_;
     std::unique_ptr<Window> window_;
     std::optional<TrayIcon> icon_;
     int retriesLeft_ = 0;
+    std::optional<Command> forwarded_;  // taken, runs once the sender has its answer
 };
 
 }  // namespace lark

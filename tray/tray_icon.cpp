@@ -11,19 +11,30 @@ constexpr std::uint32_t AllFlags = nif::Message | nif::Icon | nif::Tip;
 
 bool isHighSurrogate(wchar_t c) { return c >= 0xD800 && c <= 0xDBFF; }
 
-// The tip up to its first NUL, cut to leave room for the terminator, never inside a surrogate pair.
-std::wstring fitTip(std::wstring_view tip) {
-    tip = tip.substr(0, tip.find(L'\0'));
-    std::size_t n = std::min(tip.size(), nif::TipChars - 1);
-    if (n < tip.size() && n > 0 && isHighSurrogate(tip[n - 1])) --n;
-    return std::wstring(tip.substr(0, n));
+// The text up to its first NUL, cut to leave room for the terminator in a field of `chars`, never
+// inside a surrogate pair.
+std::wstring fit(std::wstring_view text, std::size_t chars = nif::TipChars) {
+    text = text.substr(0, text.find(L'\0'));
+    std::size_t n = std::min(text.size(), chars - 1);
+    if (n < text.size() && n > 0 && isHighSurrogate(text[n - 1])) --n;
+    return std::wstring(text.substr(0, n));
 }
 }  // namespace
 
 TrayRecord makeTrayRecord(std::uintptr_t window, std::uint32_t id, std::uint32_t flags, std::uint32_t callbackMessage,
                           Picture icon, std::wstring_view tip) {
-    return {window, id, flags, callbackMessage, icon, fitTip(tip)};
+    return {window, id, flags, callbackMessage, icon, fit(tip)};
 }
+
+TrayRecord makeNoticeRecord(std::uintptr_t window, std::uint32_t id, std::wstring_view text) {
+    TrayRecord notice{.window = window, .id = id, .flags = nif::Info};
+    notice.infoTitle = fit(ProgramTitle, nif::InfoTitleChars);
+    notice.info = fit(text, nif::InfoChars);
+    notice.infoFlags = niif::Information | niif::NoSound | niif::RespectQuietTime;
+    return notice;
+}
+
+bool TrayIcon::notify(std::wstring_view text) { return shell_.modify(makeNoticeRecord(host_.handle(), tray::IconId, text)); }
 
 TrayRecord TrayIcon::record(std::wstring_view tip) const {
     return makeTrayRecord(host_.handle(), tray::IconId, AllFlags, tray::CallbackMessage, host_.icon(),

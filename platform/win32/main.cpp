@@ -1,19 +1,42 @@
-// The program's entry point: the platform services, then the program on top of them.
+// The program's entry point: the platform services, then the program on top of them, or one
+// command from the command line.
 #include <windows.h>
 #include <commctrl.h>
+#include <shellapi.h>
+
+#include <string>
+#include <vector>
 
 #include "platform/win32/block_allocator.h"
 #include "platform/win32/clock.h"
+#include "platform/win32/console.h"
 #include "platform/win32/dpi.h"
+#include "platform/win32/ini_store.h"
 #include "platform/win32/instance_lock.h"
 #include "platform/win32/memory_stats.h"
 #include "platform/win32/message_boxes.h"
 #include "platform/win32/pictures.h"
 #include "platform/win32/registry_store.h"
+#include "platform/win32/running_copy.h"
 #include "platform/win32/system_services.h"
 #include "platform/win32/tray_icons.h"
 #include "platform/win32/win32_ui.h"
+#include "shell/command_run.h"
 #include "shell/program.h"
+
+namespace {
+
+// The arguments after the program's own name.
+std::vector<std::wstring> arguments() {
+    int count = 0;
+    LPWSTR* argv = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+    if (!argv) return {};
+    std::vector<std::wstring> out(argv + (count > 0 ? 1 : 0), argv + count);
+    ::LocalFree(argv);
+    return out;
+}
+
+}  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     ::HeapSetInformation(nullptr, HeapEnableTerminationOnCorruption, nullptr, 0);
@@ -25,7 +48,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     lark::win32::PictureCache pictures(instance);
     lark::win32::Win32Ui ui(pictures, instance);
     lark::win32::Win32MemoryStats memory;
-    lark::win32::RegistrySettingsStore settings;
     lark::win32::Win32TrayIcons tray(pictures);
     lark::win32::NamedMutexLock instanceLock;
     lark::win32::Win32MessageBoxes messages;
@@ -37,8 +59,20 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     lark::win32::Win32MachineRegistry registry;
     lark::win32::Win32Processes processes;
 
-    lark::Program program(lark::Services{ui, memory, settings, tray, instanceLock, messages, clock, blocks, files,
-                                         shortcuts, registry, processes});
+    // A portable copy keeps its settings in the file beside it, and leaves nothing in the registry.
+    const auto iniFile = lark::portableSettingsFile(files.exePath());
+    lark::win32::RegistrySettingsStore registrySettings;
+    lark::win32::IniSettingsStore iniSettings(iniFile.value_or(L""));
+    lark::SettingsStore& settings =
+        iniFile && files.fileExists(*iniFile) ? static_cast<lark::SettingsStore&>(iniSettings) : registrySettings;
+
+    const lark::Services services{ui,    memory, settings, tray,      instanceLock, messages, clock,
+                                  blocks, files, shortcuts, registry, processes};
+    lark::win32::Win32Console console;
+    lark::win32::Win32RunningCopy runningCopy;
+    if (const auto code = lark::runCommandLine(arguments(), services, console, runningCopy)) return *code;
+
+    lark::Program program(services);
     if (!program.start()) return 0;
     return ui.run();
 }

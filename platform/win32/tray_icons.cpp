@@ -8,9 +8,10 @@
 namespace lark::win32 {
 namespace {
 
-// Copies the tip up to its first NUL, cut to fit the field with its terminator and never in the
+// Copies the text up to its first NUL, cut to fit the field with its terminator and never in the
 // middle of a surrogate pair.
-void copyTip(wchar_t (&field)[128], const std::wstring& tip) {
+template <std::size_t N>
+void copyText(wchar_t (&field)[N], const std::wstring& tip) {
     std::size_t n = std::min({tip.size(), std::wcslen(tip.c_str()), std::size(field) - 1});
     if (n > 0 && IS_HIGH_SURROGATE(tip[n - 1])) --n;
     std::copy_n(tip.data(), n, field);
@@ -19,8 +20,11 @@ void copyTip(wchar_t (&field)[128], const std::wstring& tip) {
 
 UINT flagsOf(std::uint32_t flags) {
     return (flags & nif::Message ? NIF_MESSAGE : 0u) | (flags & nif::Icon ? NIF_ICON : 0u) |
-           (flags & nif::Tip ? NIF_TIP : 0u);
+           (flags & nif::Tip ? NIF_TIP : 0u) | (flags & nif::Info ? NIF_INFO : 0u);
 }
+
+static_assert(niif::Information == NIIF_INFO && niif::NoSound == NIIF_NOSOUND &&
+              niif::RespectQuietTime == NIIF_RESPECT_QUIET_TIME);
 
 }  // namespace
 
@@ -37,7 +41,12 @@ bool Win32TrayIcons::call(DWORD message, const TrayRecord& record) {
             int size = ::GetSystemMetricsForDpi(SM_CXSMICON, dpi ? dpi : ::GetDpiForSystem());
             data.hIcon = pictures_.icon(record.icon, size);
         }
-        if (data.uFlags & NIF_TIP) copyTip(data.szTip, record.tip);
+        if (data.uFlags & NIF_TIP) copyText(data.szTip, record.tip);
+        if (data.uFlags & NIF_INFO) {
+            copyText(data.szInfoTitle, record.infoTitle);
+            copyText(data.szInfo, record.info);
+            data.dwInfoFlags = record.infoFlags;
+        }
     }
     return ::Shell_NotifyIconW(message, &data) != FALSE;
 }

@@ -409,6 +409,11 @@ LRESULT Win32Window::handle(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_DPICHANGED:
         onDpiChangedMessage(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
+    case WM_COPYDATA: {
+        const auto* sent = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+        if (!live_ || !sent || (!sent->lpData && sent->cbData)) return 0;
+        return events_.onDataReceived(sent->dwData, {static_cast<const std::uint8_t*>(sent->lpData), sent->cbData});
+    }
     case DM_GETDEFID: return defaultButton_ ? MAKELRESULT(defaultButton_, DC_HASDEFID) : 0;
     case WM_GETMINMAXINFO:  // the client area decides the size, however small
         reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = POINT{1, 1};

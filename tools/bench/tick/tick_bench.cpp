@@ -165,6 +165,8 @@ int wmain(int argc, wchar_t** argv) {
         void openOptions() override {}
         void exitProgram() override {}
         void minutePassed() override {}
+        bool reclaiming() const override { return false; }
+        void runForwarded(lark::Command) override {}
     } noCommands;
     lark::TrayHost host(ui, tray, noCommands, lark::Picture::Emblem, L"tick bench");
     int pct = 57;
