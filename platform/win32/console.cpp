@@ -28,7 +28,9 @@ bool writeConsole(HANDLE console, const std::wstring& text) {
 }  // namespace
 
 bool Win32Console::writeLine(std::wstring_view line) {
-    const std::wstring text = std::wstring(line) + L"\r\n";
+    std::wstring text;  // Windows' line ends, in the console and in a file
+    for (wchar_t c : line) c == L'\n' ? text += L"\r\n" : text += c;
+    text += L"\r\n";
     HANDLE out = ::GetStdHandle(STD_OUTPUT_HANDLE);
     const DWORD type = out && out != INVALID_HANDLE_VALUE ? ::GetFileType(out) : FILE_TYPE_UNKNOWN;
     if (type == FILE_TYPE_DISK || type == FILE_TYPE_PIPE) return writeUtf8(out, text);

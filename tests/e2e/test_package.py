@@ -76,12 +76,13 @@ class Packages(unittest.TestCase):
 
     def test_zip_holds_the_stripped_program_help_page_readme_and_licence(self):
         with zipfile.ZipFile(package("portable.zip")) as z:
-            self.assertEqual(sorted(z.namelist()), ["LICENSE.txt", "README.txt", "larkspan.exe", "larkspan.html", "screenshot.png"])
+            self.assertEqual(sorted(z.namelist()), ["LICENSE.txt", "README.txt", "larkspan.exe", "larkspan.html", "larkspan.ini", "screenshot.png"])
             exe = z.read("larkspan.exe")
             self.assertEqual(exe, Path(env("LARK_EXE")).read_bytes())
             coff = struct.unpack_from("<I", exe, 0x3C)[0] + 4  # PointerToSymbolTable, NumberOfSymbols at +8
             self.assertEqual(struct.unpack_from("<II", exe, coff + 8), (0, 0), "the program has a symbol table")
             readme = z.read("README.txt").decode("utf-8-sig")
-            for text in ("通知領域", "notification area", "\r\n"):
+            self.assertTrue(z.read("larkspan.ini").startswith(b"[Larkspan100]\r\nFlag01=55\r\n"))
+            for text in ("通知領域", "notification area", "larkspan.ini", "\r\n"):
                 self.assertIn(text, readme)
             self.assertIn("MIT License", z.read("LICENSE.txt").decode("utf-8-sig"))

@@ -41,7 +41,7 @@ bool FakeTrayIcons::add(const TrayRecord& record) {
 bool FakeTrayIcons::modify(const TrayRecord& record) {
     calls.push_back({Modify, record});
     if (!shellReady || !shown || shown->window != record.window || shown->id != record.id) return false;
-    shown = record;
+    if (record.flags != nif::Info) shown = record;  // a notification leaves the picture and tip as they are
     return true;
 }
 

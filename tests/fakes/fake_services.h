@@ -12,9 +12,11 @@
 
 #include "platform/block_allocator.h"
 #include "platform/clock.h"
+#include "platform/console.h"
 #include "platform/instance_lock.h"
 #include "platform/memory_stats.h"
 #include "platform/message_box.h"
+#include "platform/running_copy.h"
 #include "platform/settings_store.h"
 #include "platform/tray.h"
 
@@ -68,7 +70,28 @@ public:
 };
 
 struct FakeInstanceLock final : InstanceLock {
-    bool acquire() override { return true; }  // a second copy is proven end to end
+    bool acquire() override { return free; }
+    bool free = true;  // false: another copy holds it
+};
+
+struct FakeConsole final : Console {
+    bool writeLine(std::wstring_view text) override { return there && (lines.emplace_back(text), true); }
+    bool there = true;  // false: started with nowhere to write
+    std::vector<std::wstring> lines;
+};
+
+struct FakeRunningCopy final : RunningCopy {
+    std::optional<std::intptr_t> send(std::wstring_view title, std::uintptr_t tag, std::span<const std::uint8_t> data, int) override {
+        sent.push_back({std::wstring(title), tag, {data.begin(), data.end()}});
+        return answer;
+    }
+    struct Sent {
+        std::wstring title;
+        std::uintptr_t tag;
+        std::vector<std::uint8_t> data;
+    };
+    std::optional<std::intptr_t> answer;  // nothing: no answer in time
+    std::vector<Sent> sent;
 };
 
 class FakeMessageBoxes final : public MessageBoxes {

@@ -2,6 +2,8 @@
 // after the shell was not ready or restarted.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "tests/fakes/test_program.h"
 #include "tray/tray_host.h"
 
@@ -112,6 +114,65 @@ TEST_F(Tray, TheScheduleSecuresOnTime) {
     loadMainPanel();
     for (int minute = 1; minute <= 5; ++minute) trayHost().fire(TrayHost::ScheduleTimer);
     EXPECT_EQ(memory.freshSamples, 2);  // one securing, at the fifth minute
+}
+
+// What the running copy does with data sent to its tray host: a command of ours runs once the sender
+// has its answer; anything else is ignored, and a second command while one runs is refused.
+TEST_F(Tray, ACommandFromANewCopyRunsAsTheTrayMenusWouldAndSaysHowItWent) {
+    loadMainPanel().minimise();
+    const auto receive = [this](Command c) { return trayHost().events().onDataReceived(forwarding::Tag, forwarding::encode(c)); };
+    EXPECT_EQ(trayHost().events().onDataReceived(forwarding::Tag, {}), forwarding::Ignored);
+    EXPECT_EQ(receive(Command::Usage), forwarding::Ignored);
+    EXPECT_EQ(receive(Command::Secure), forwarding::Accepted);
+    EXPECT_EQ(receive(Command::CleanupFull), forwarding::Refused);  // the first has not run yet
+    EXPECT_EQ(memory.freshSamples, 0);
+    trayHost().fire(TrayHost::ForwardedTimer);
+    EXPECT_EQ(memory.freshSamples, 2);
+    EXPECT_FALSE(trayHost().timerRunning(TrayHost::ForwardedTimer));
+    ASSERT_EQ(tray.last().op, Op::Modify);
+    const TrayRecord notice = tray.last().record;
+    EXPECT_EQ(notice.flags, nif::Info);
+    EXPECT_EQ(notice.infoTitle, L"Larkspan");
+    EXPECT_EQ(notice.info, L"コマンドラインからの指示で空き領域を確保しました。\nメモリを確保できませんでした");
+    EXPECT_EQ(notice.infoFlags, niif::Information | niif::NoSound | niif::RespectQuietTime);
+    EXPECT_NE(tray.shown->tip, L"");  // the icon's picture and tip stay
+
+    std::intptr_t duringCleanup = -1;
+    messages.whileShown = [&] { duringCleanup = receive(Command::Secure); };
+    EXPECT_EQ(receive(Command::CleanupStandard), forwarding::Accepted);
+    trayHost().fire(TrayHost::ForwardedTimer);
+    EXPECT_EQ(duringCleanup, forwarding::Refused);  // the cleanup runs until its result box is closed
+    EXPECT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(tray.last().record.info, L"コマンドラインからの指示でメモリ クリーンアップを行いました。\nメモリ内容は既に最適化されています");
+    EXPECT_FALSE(mainWindow().visible());
+
+    messages.whileShown = nullptr;
+    trayHost().click(TrayHost::ShowPanelItem);  // the status line shows the result: no notification
+    const auto calls = tray.calls.size();
+    receive(Command::Secure);
+    trayHost().fire(TrayHost::ForwardedTimer);
+    EXPECT_EQ(memory.freshSamples, 6);
+    for (auto i = calls; i < tray.calls.size(); ++i) EXPECT_FALSE(tray.calls[i].record.flags & nif::Info);
+}
+
+// Only a securing low memory started tells of itself; the schedule's stays silent.
+TEST_F(Tray, TheLowMemorySecuringIsToldOfWhileThePanelIsHidden) {
+    settings.values = {{L"Flag02", L"28"}, {L"Flag04", L"0"}, {L"Flag06", L"1"}};
+    memory.status = fake::machine(4 * fake::GiB, 1 * fake::GiB);
+    loadMainPanel().minimise();
+    for (int minute = 1; minute <= 5; ++minute) trayHost().fire(TrayHost::ScheduleTimer);
+    EXPECT_EQ(memory.freshSamples, 2);
+    EXPECT_FALSE(tray.last().record.flags & nif::Info);
+    warningTick();
+    EXPECT_EQ(memory.freshSamples, 4);
+    EXPECT_EQ(tray.last().record.info, L"空きメモリが警告値を下回ったため、空き領域を確保しました。\nメモリを確保できませんでした");
+}
+
+TEST(TrayRecord, ANoticeIsCutToItsField) {
+    const std::wstring long_(300, L'あ');
+    const TrayRecord r = makeNoticeRecord(7, 1, long_);
+    EXPECT_EQ(std::tuple(r.window, r.id, r.flags), std::tuple(std::uintptr_t{7}, 1u, nif::Info));
+    EXPECT_EQ(r.info, long_.substr(0, 255));
 }
 
 }  // namespace

@@ -9,16 +9,19 @@
 #include <algorithm>
 #include <cstdint>
 #include <thread>
+#include <tuple>
 #include <utility>
 #include <vector>
 #include <filesystem>
 
 #include "options/paths.h"
 #include "platform/win32/block_allocator.h"
+#include "platform/win32/ini_store.h"
 #include "platform/win32/instance_lock.h"
 #include "platform/win32/memory_stats.h"
 #include "platform/win32/registry_store.h"
 #include "platform/win32/system_services.h"
+#include "shell/settings.h"
 
 namespace lark::win32::test {
 namespace {
@@ -144,6 +147,33 @@ TEST(RegistryTest, TextsRoundTripAndForeignValuesReadSafely) {
     for (const wchar_t* unreadable : {L"Flag01", L"Flag03", L"TooLong"}) EXPECT_EQ(store.read(unreadable), std::nullopt) << unreadable;
     EXPECT_EQ(store.read(L"Raw"), L"42");
     ::RegDeleteTreeW(HKEY_CURRENT_USER, key);
+}
+
+// A portable copy's file as an editor may have saved it, in UTF-16 or ANSI: values read as from the
+// registry, with the same fallbacks; a file that cannot be written reports it.
+TEST(IniStoreTest, EitherEncodingReadsAndBadValuesFallBack) {
+    const fs::path file = fs::temp_directory_path() / "larkspan-test.ini";
+    const std::string good = "[Larkspan100]\r\nFlag01=12\r\nFlag02=abc\r\nFlag05=false\r\nFlag06=99999999999\r\n";
+    std::wstring wide(good.begin(), good.end());
+    for (const std::string& bytes : {good, "\xFF\xFE" + std::string(reinterpret_cast<const char*>(wide.data()), 2 * wide.size())}) {
+        std::FILE* f = _wfopen(file.c_str(), L"wb");
+        ASSERT_TRUE(f);
+        std::fwrite(bytes.data(), 1, bytes.size(), f), std::fclose(f);
+        IniSettingsStore store(file.wstring());
+        Settings s = loadSettings(store);
+        EXPECT_EQ(std::tuple(s.amountSteps, s.warningSteps, s.showSplash, s.scheduleIndex), std::tuple(12, Settings{}.warningSteps, false, 0)) << bytes.size();
+        s.warningSteps = 9;
+        saveSettings(store, s);
+        EXPECT_EQ(loadSettings(store), s);
+        EXPECT_EQ(store.read(L"Flag07"), L"True");
+        EXPECT_EQ(IniSettingsStore(file.wstring() + L".missing").read(L"Flag01"), std::nullopt);
+    }
+    std::FILE* f = _wfopen(file.c_str(), L"wb");
+    std::fputs("[Other]\r\nFlag01=12\r\n", f), std::fclose(f);
+    IniSettingsStore other(file.wstring());
+    EXPECT_EQ(loadSettings(other), Settings{});  // no section of ours
+    EXPECT_FALSE(IniSettingsStore((file.parent_path() / "no such folder" / "larkspan.ini").wstring()).write(L"Flag01", L"3"));
+    fs::remove(file);
 }
 
 TEST(InstanceLockTest, SecondHolderFindsTheFirstUntilItGoes) {

@@ -1,0 +1,96 @@
+"""The command line: a run with no copy of the program about, a command handed to the running copy,
+bad arguments; a portable copy's settings beside the program."""
+
+import os
+import re
+import shutil
+import subprocess
+import tempfile
+import time
+from pathlib import Path
+
+from larkspan_e2e import (ID_AMOUNT_BAR, MAIN, SC_MINIMIZE, TRAY_HOST, WM_SYSCOMMAND, LarkspanCase, env, registry_values,
+                          run, wait_until)
+from test_settings import DEFAULTS
+
+BOX, IDOK = "Larkspan", 1
+SECURED = re.compile(r"^(?:.+メモリ確保に成功しました|メモリを確保できませんでした)\r\n$")
+CLEANED = re.compile(r"^(?:.+のシステムメモリ確保に成功しました。|メモリ内容は既に最適化されています)$")
+
+
+class CommandLineTest(LarkspanCase):
+
+    def command(self, *args, exe=None):
+        """Starts larkspan.exe with arguments, its output going to a file; returns the process and that file."""
+        out = tempfile.NamedTemporaryFile(dir=self.out, suffix=".out", delete=False)
+        process = subprocess.Popen([env("WINE"), exe or env("LARK_EXE"), *args], stdin=subprocess.DEVNULL, stdout=out,
+                                   stderr=subprocess.DEVNULL)
+        self.apps.append(process)
+        return process, Path(out.name)
+
+    def finish(self, process, seconds=60):
+        self.assertTrue(self.ended(process, seconds), f"still running after {seconds} s")
+        return process.returncode
+
+    def test_a_run_with_no_copy_about_shows_nothing_and_prints_its_result(self):
+        process, out = self.command("-SECURE")
+        seen = set()
+        while process.poll() is None:  # its windows, had it any, while it works
+            seen |= {(w.title, w.visible) for w in self.driver.windows() if w.pid and w.title in (MAIN, TRAY_HOST, "")}
+            time.sleep(0.2)
+        self.assertIn(process.returncode, (0, 1))
+        self.assertRegex(out.read_bytes().decode(), SECURED)
+        self.assertFalse({t for t, visible in seen if t in (MAIN, TRAY_HOST)}, "a window of the program")
+
+        bad, out = self.command("/cleanup", "now")
+        self.assertEqual(self.finish(bad), 2)
+        self.assertIn("/cleanup:full", out.read_text(encoding="utf-8"))
+        self.assertFalse([w for w in self.driver.windows() if w.title == BOX], "a box for bad arguments with the output redirected")
+
+    def test_a_command_runs_in_the_running_copy(self):
+        self.start_app()
+        self.driver.post(MAIN, WM_SYSCOMMAND, SC_MINIMIZE)
+        self.assertTrue(wait_until(lambda: not self.shown(MAIN), bool, 5), "the panel did not go to the tray")
+        forwarded, _ = self.command("/Cleanup:Standard")
+        self.assertEqual(self.finish(forwarded, 15), 0)
+        self.driver.wait(BOX, 60000)  # the result box, as after the tray menu's cleanup
+        texts = [c.text for c in self.driver.controls(BOX).values()]
+        self.assertTrue(any(CLEANED.match(t) for t in texts), texts)
+        refused, _ = self.command("/secure")  # the cleanup is not over until its box is
+        self.assertEqual(self.finish(refused, 15), 3)
+        self.driver.click(BOX, IDOK)
+        self.assertFalse(self.shown(MAIN), "the panel came out of the tray")
+
+    def portable_copy(self, folder):
+        """larkspan.exe with the zip's larkspan.ini beside it, in a folder of this test's."""
+        shutil.rmtree(folder, ignore_errors=True)
+        folder.mkdir()
+        shutil.copy(env("LARK_EXE"), folder / "larkspan.exe")
+        shutil.copy(Path(__file__).parents[2] / "packaging" / "larkspan.ini", folder / "larkspan.ini")
+        return folder / "larkspan.exe"
+
+    def test_a_portable_copy_keeps_its_settings_in_its_folder(self):
+        exe = self.portable_copy(self.out / "portable")
+        app = self.start_app(exe=exe)
+        self.driver.scroll(MAIN, ID_AMOUNT_BAR, "thumb", 30)
+        self.assertEqual(wait_until(lambda: self.slider(ID_AMOUNT_BAR), (30).__eq__), 30)
+        self.assertEqual(self.close(app), {}, "a portable copy wrote to the registry")
+        self.assertIsNone(registry_values(), "a portable copy made the settings key")
+        saved = dict(line.split("=", 1) for line in exe.with_name("larkspan.ini").read_text().splitlines()[1:])
+        self.assertEqual(saved, dict(DEFAULTS, Flag01="30"))
+
+    def test_a_portable_copy_in_a_read_only_folder_runs_and_ends_cleanly(self):
+        exe = self.portable_copy(self.out / "read-only")
+        folder = str(exe.parent)
+        if run("mount", "--bind", folder, folder).returncode or run("mount", "-o", "remount,bind,ro", folder, folder).returncode:
+            run("umount", folder)
+            self.skipTest("this machine lets no test mount a folder read-only")
+        self.addCleanup(run, "umount", folder)
+        self.assertFalse(os.access(folder, os.W_OK) and run("touch", f"{folder}/probe").returncode == 0, "the folder is writable")
+        app = self.start_app(exe=exe)
+        self.driver.scroll(MAIN, ID_AMOUNT_BAR, "thumb", 30)
+        self.assertEqual(wait_until(lambda: self.slider(ID_AMOUNT_BAR), (30).__eq__), 30)
+        self.close(app)
+        self.assertEqual(app.returncode, 0)
+        self.assertIsNone(registry_values(), "a portable copy made the settings key")
+        self.assertIn("Flag01=55", exe.with_name("larkspan.ini").read_text())

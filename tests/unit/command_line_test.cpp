@@ -1,0 +1,132 @@
+// The command line: its switches, the data a command travels in to the running copy, and a start
+// with a command, run here or handed over, with the exit code each ends with.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "shell/command_run.h"
+#include "tests/fakes/fake_blocks.h"
+#include "tests/fakes/test_program.h"
+#include "tray/tray_host.h"
+
+namespace lark {
+namespace {
+
+using fake::MiB;
+
+TEST(CommandLine, SwitchesInAnyCaseWithSlashOrDash) {
+    const struct {
+        std::vector<std::wstring> words;
+        Command command;
+    } cases[] = {
+        {{}, Command::None},
+        {{L"/secure"}, Command::Secure},
+        {{L"-SeCuRe"}, Command::Secure},
+        {{L"/cleanup"}, Command::Cleanup},
+        {{L"-CLEANUP:Standard"}, Command::CleanupStandard},
+        {{L"/cleanup:full"}, Command::CleanupFull},
+        {{L"/?"}, Command::Usage},
+        {{L"-?"}, Command::Usage},
+        {{L"/bogus"}, Command::Bad},
+        {{L"secure"}, Command::Bad},
+        {{L"/"}, Command::Bad},
+        {{L"/cleanup:"}, Command::Bad},
+        {{L"/cleanup:fast"}, Command::Bad},
+        {{L"/secure", L"/cleanup"}, Command::Bad},
+        {{L"/secure", L"now"}, Command::Bad},
+        {{L""}, Command::Bad},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(parseCommandLine(c.words), c.command) << (c.words.empty() ? L"(none)" : c.words[0]).size();
+    EXPECT_TRUE(standardCleanup(Command::Cleanup, true));
+    EXPECT_FALSE(standardCleanup(Command::Cleanup, false));
+    EXPECT_TRUE(standardCleanup(Command::CleanupStandard, false));
+    EXPECT_FALSE(standardCleanup(Command::CleanupFull, true));
+}
+
+// Only data of our tag, size and version with a command the running copy can run is taken.
+TEST(CommandLine, ForwardedDataIsCheckedBeforeItIsTaken) {
+    for (Command c : {Command::Secure, Command::Cleanup, Command::CleanupStandard, Command::CleanupFull})
+        EXPECT_EQ(forwarding::decode(forwarding::Tag, forwarding::encode(c)), c);
+    const auto good = forwarding::encode(Command::Secure);
+    auto longer = good, otherVersion = good, usage = forwarding::encode(Command::Usage), unknown = good;
+    longer.push_back(0);
+    otherVersion[0] = 2;
+    unknown[4] = 99;
+    for (const auto& bad : {std::vector<std::uint8_t>{}, std::vector(good.begin(), good.end() - 1), longer, otherVersion, usage,
+                            unknown, forwarding::encode(Command::None), forwarding::encode(Command::Bad)})
+        EXPECT_EQ(forwarding::decode(forwarding::Tag, bad), std::nullopt) << bad.size();
+    EXPECT_EQ(forwarding::decode(forwarding::Tag + 1, good), std::nullopt);
+}
+
+class CommandStart : public ::testing::Test, public fake::TestProgram {
+protected:
+    CommandStart() : TestProgram(&blocks) {
+        memory.status = fake::machine(1024 * MiB, 512 * MiB);
+        // Every block given back brings 8 MiB that other programs let go of.
+        blocks.onChange = [this](std::int64_t delta) {
+            memory.status.availPhys -= static_cast<std::uint64_t>(delta) - (delta < 0 ? bonus : 0);
+        };
+    }
+    int run(std::vector<std::wstring> words) {
+        const Services services{ui, memory, settings, tray, instance, messages, clock, blocks, files, shortcuts, registry, processes};
+        return runCommandLine(words, services, console, runningCopy).value_or(-1);
+    }
+    fake::FakeBlocks blocks;
+    std::uint64_t bonus = 8 * MiB;
+    fake::FakeConsole console;
+    fake::FakeRunningCopy runningCopy;
+};
+
+// A run here: no window, no icon, no box; its result on the console and in the exit code.
+TEST_F(CommandStart, ARunHereShowsNothingAndEndsWithWhetherMemoryGrew) {
+    EXPECT_EQ(run({}), -1);  // no argument: the program starts as usual
+    EXPECT_EQ(run({L"/secure"}), exit_code::Grew);
+    EXPECT_EQ(blocks.claims.size(), 1u);
+    EXPECT_EQ(console.lines, std::vector<std::wstring>{L" 8MB メモリ確保に成功しました"});
+    bonus = 0;
+    settings.values[L"Flag07"] = L"False";  // the stored mode: full, nine passes
+    EXPECT_EQ(run({L"/cleanup"}), exit_code::DidNotGrow);
+    EXPECT_EQ(console.lines.back(), L"メモリ内容は既に最適化されています");
+    EXPECT_GT(blocks.claims.size(), 16u * 3);
+    EXPECT_EQ(blocks.heldBlocks(), 0u);
+    EXPECT_TRUE(ui.windows().empty());
+    EXPECT_TRUE(tray.calls.empty());
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_TRUE(runningCopy.sent.empty());
+}
+
+TEST_F(CommandStart, BadArgumentsRunNothingAndShowTheUsageWhereItCanBeRead) {
+    EXPECT_EQ(run({L"/secure", L"now"}), exit_code::BadArguments);
+    ASSERT_EQ(console.lines.size(), 1u);
+    EXPECT_NE(console.lines[0].find(L"/cleanup:full"), std::wstring::npos);
+    EXPECT_TRUE(messages.shown.empty());  // a console is enough: nobody may be there to click
+    console.there = false;
+    EXPECT_EQ(run({L"/bogus"}), exit_code::BadArguments);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, console.lines[0]);
+    EXPECT_EQ(run({L"/?"}), exit_code::Grew);
+    EXPECT_EQ(messages.shown.size(), 2u);
+    EXPECT_TRUE(blocks.claims.empty());
+    EXPECT_TRUE(runningCopy.sent.empty());
+}
+
+TEST_F(CommandStart, WithACopyRunningTheCommandIsHandedToItsTrayHost) {
+    instance.free = false;
+    const struct {
+        std::optional<std::intptr_t> answer;
+        int exitCode;
+    } cases[] = {{forwarding::Accepted, 0}, {forwarding::Refused, 3}, {std::nullopt, 4}, {forwarding::Ignored, 4}};
+    for (const auto& c : cases) {
+        runningCopy.answer = c.answer;
+        EXPECT_EQ(run({L"/cleanup:full"}), c.exitCode);
+        EXPECT_EQ(runningCopy.sent.back().title, TrayHost::Title);
+        EXPECT_EQ(forwarding::decode(runningCopy.sent.back().tag, runningCopy.sent.back().data), Command::CleanupFull);
+    }
+    EXPECT_TRUE(blocks.claims.empty());
+    EXPECT_TRUE(console.lines.empty());
+}
+
+}  // namespace
+}  // namespace lark
