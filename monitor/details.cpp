@@ -16,12 +16,20 @@ constexpr const wchar_t* Captions[5] = {L"全物理メモリ", L"使用可能物
 // system the virtual-memory rows run to nine digits of MB, which would cover their captions.
 constexpr const wchar_t* Units[] = {L"Byte", L"KB", L"MB", L"GB", L"TB", L"PB"};
 
+constexpr wchar_t Title[] = L"- システムメモリ詳細 -";
+
 int rowY(int row) { return 20 + 20 * row; }
 
 const wchar_t* largerUnit(std::wstring_view unit) {
     for (auto u = std::begin(Units); std::next(u) != std::end(Units); ++u)
         if (unit == *u) return *std::next(u);
     return nullptr;
+}
+
+std::array<DetailsCell, 5> detailsCells(const std::array<std::wstring, 5>& numbers, const std::array<std::wstring, 5>& units) {
+    std::array<DetailsCell, 5> cells;
+    for (int row = 0; row < 5; ++row) cells[row] = detailsCell(numbers[row], units[row]);
+    return cells;
 }
 }  // namespace
 
@@ -45,12 +53,19 @@ DetailsCell detailsCell(std::wstring_view number, std::wstring_view unit) {
     return cell;
 }
 
+std::wstring detailsText(const std::array<std::wstring, 5>& numbers, const std::array<std::wstring, 5>& units) {
+    std::wstring text = Title;
+    const auto cells = detailsCells(numbers, units);
+    for (int row = 0; row < 5; ++row)
+        text += L"\r\n" + std::wstring(Captions[row]) + L" " + cells[row].field.substr(cells[row].field.find_first_not_of(L' ')) + cells[row].unit;
+    return text;
+}
+
 void drawDetails(Canvas& c, const std::array<std::wstring, 5>& numbers, const std::array<std::wstring, 5>& units) {
     c.clear();
-    c.text(20, 2, L"- システムメモリ詳細 -", Blue);
+    c.text(20, 2, Title, Blue);
     for (int row = 0; row < 5; ++row) c.text(5, rowY(row), Captions[row], Blue);
-    std::array<DetailsCell, 5> cells;
-    for (int row = 0; row < 5; ++row) cells[row] = detailsCell(numbers[row], units[row]);
+    const auto cells = detailsCells(numbers, units);
     // A field can stay too long only for text no size row holds; it then covers the caption's end
     // on the table's own background, so that it stays legible.
     for (int row = 0; row < 5; ++row)

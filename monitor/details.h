@@ -24,6 +24,10 @@ struct DetailsCell {
 // The size rows themselves keep their values; only the table changes its unit.
 DetailsCell detailsCell(std::wstring_view number, std::wstring_view unit);
 
+// The table's text, for screen readers: its title and the five rows as drawn (caption, figure and
+// unit), one per line: "全物理メモリ 24105MB".
+std::wstring detailsText(const std::array<std::wstring, 5>& numbers, const std::array<std::wstring, 5>& units);
+
 void drawDetails(Canvas& canvas, const std::array<std::wstring, 5>& numbers,
                  const std::array<std::wstring, 5>& units);
 

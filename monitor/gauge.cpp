@@ -11,6 +11,7 @@ namespace lark::gauge {
 namespace {
 constexpr Rgb Cyan{0, 255, 255}, Yellow{255, 255, 0}, White{255, 255, 255}, Red{255, 0, 0};
 constexpr Rgb Used{200, 80, 80}, Free{80, 80, 200};
+constexpr wchar_t SentenceEnd[] = L"%の空きメモリが存在します";
 }  // namespace
 
 std::int64_t freeMegabytes(double shown, std::wstring_view unit) {
@@ -33,6 +34,9 @@ int level(int pct) {
 
 std::wstring tip(int pct) { return L"Larkspan -" + numberText(pct) + L"%の空きメモリ"; }
 
+std::wstring sentence(int pct) { return numberText(pct) + SentenceEnd; }
+std::wstring spokenSentence(int pct) { return digits(pct) + SentenceEnd; }
+
 std::optional<int> freeEdge(int pct) {
     const double b = (100 - pct) * 2.4 + 10;
     if (b >= 240) return std::nullopt;
@@ -48,7 +52,7 @@ void draw(Canvas& c, int pct) {
     c.frameRect(10, 30, 240, 60, Red);
     c.fillRect(90, 70, 115, 84, Used);
     c.fillRect(90, 90, 115, 104, Free);
-    c.text(15, 38, numberText(pct) + L"%の空きメモリが存在します", White);
+    c.text(15, 38, sentence(pct), White);
 }
 
 }  // namespace lark::gauge

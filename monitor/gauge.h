@@ -23,6 +23,11 @@ int level(int pct);
 // The tray tip: "Larkspan - 57%の空きメモリ".
 std::wstring tip(int pct);
 
+// The gauge sentence as drawn: " 97%の空きメモリが存在します".
+std::wstring sentence(int pct);
+// The same sentence as the gauge panel's text, for screen readers: "97%の空きメモリが存在します".
+std::wstring spokenSentence(int pct);
+
 // The free part's left edge on the bar, or nothing when the free part is too thin to draw.
 std::optional<int> freeEdge(int pct);
 

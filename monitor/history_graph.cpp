@@ -27,6 +27,8 @@ std::int16_t historyEntry(double free, std::wstring_view freeUnit, double total)
     return static_cast<std::int16_t>(std::clamp(roundHalfEven(height), 0.0, 81.0));
 }
 
+std::wstring historyText(int newestPercent) { return HistoryTitle + numberText(newestPercent) + L"%"; }
+
 void pushHistory(History& history, std::int16_t newest) {
     std::copy(history.begin() + 1, history.end(), history.begin());
     history.back() = newest;

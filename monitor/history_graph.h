@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "platform/ui.h"
@@ -17,6 +18,11 @@ inline constexpr std::int16_t NoEntry = -1;
 // and `total` are the numbers the size rows show, `freeUnit` the free row's unit. Readings of a megabyte
 // or less (KB, Byte) show as a sliver. Always within 0 to 81.
 std::int16_t historyEntry(double free, std::wstring_view freeUnit, double total);
+
+inline constexpr wchar_t HistoryTitle[] = L"メモリ空き容量";
+
+// The graph's text, for screen readers: its title and the newest sample's free share, "メモリ空き容量 57%".
+std::wstring historyText(int newestPercent);
 
 // Moves every entry one slot to the left and puts `newest` at the right end.
 void pushHistory(History& history, std::int16_t newest);

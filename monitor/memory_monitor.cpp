@@ -55,6 +55,7 @@ void MemoryMonitor::redrawDetails() {
         units[row] = rows_[row].unit;
     }
     drawDetails(view_.detailsCanvas(), numbers, units);
+    view_.describeDetails(detailsText(numbers, units));
 }
 
 // A total shown as 0 has no share to show: the tray and the gauge keep their last state.
@@ -65,6 +66,7 @@ void MemoryMonitor::monitorTick() {
     if (pct) tray_.show(levelPicture(gauge::level(*pct)), gauge::tip(*pct));
     warningBytes_ = warningBytes(total(), view_.warningSteps(), totalUnit());
     if (!pct) return;
+    if (pct != freePercent_) view_.describeGauge(gauge::spokenSentence(*pct));
     freePercent_ = pct;
     if (view_.panelShown()) gauge::draw(view_.gaugeCanvas(), *pct);
 }
@@ -81,6 +83,8 @@ LowMemoryStep MemoryMonitor::warningTick(LowMemoryAction action, std::uint64_t n
     sample();
     const SizeRow& free = rows_[AvailablePhysical];
     pushHistory(history_, historyEntry(labelNumber(free.number), free.unit, total()));
+    const auto pct = gauge::freePercent(total(), gauge::freeMegabytes(labelNumber(free.number), free.unit));
+    if (pct && pct != newestPercent_) view_.describeHistory(historyText(*(newestPercent_ = pct)));
 
     const bool below = warningBytes_ > 0 && status_.availPhys < static_cast<std::uint64_t>(warningBytes_);
     if (!below || view_.amountSteps() <= view_.warningSteps()) {

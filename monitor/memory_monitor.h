@@ -39,6 +39,10 @@ public:
     virtual Canvas& gaugeCanvas() = 0;
     virtual Canvas& detailsCanvas() = 0;
     virtual Canvas& historyCanvas() = 0;
+    // What each drawing shows, as its text for screen readers; sent when what it says changes.
+    virtual void describeGauge(std::wstring_view text) = 0;
+    virtual void describeDetails(std::wstring_view text) = 0;
+    virtual void describeHistory(std::wstring_view text) = 0;
     // Drawings that nobody can see wait until the panel is shown again.
     virtual bool panelShown() const = 0;
 };
@@ -96,6 +100,7 @@ private:
     std::wstring amount_ = L"0", warningSize_ = L"0", amountUnit_ = L"KB";
     std::int64_t warningBytes_ = 0;
     std::optional<int> freePercent_;
+    std::optional<int> newestPercent_;  // of the history's newest entry
     History history_;
     int gridShift_ = 0;
     bool questionArmed_ = true;                         // the question is asked once per low episode

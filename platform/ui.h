@@ -77,7 +77,8 @@ public:
 };
 
 // A child window. Its text is its caption (labels, buttons, frames, check boxes), so that screen
-// readers and UI automation can read every control, hidden ones included.
+// readers and UI automation can read every control. Picture boxes and scroll bars do not paint their
+// text: it says in words what they show.
 class Control {
 public:
     virtual ~Control() = default;
@@ -141,6 +142,7 @@ struct ControlSpec {
     std::vector<std::wstring> items;  // drop-down lists
     int group = 0;                    // option buttons of one group share a number
     bool cancel = false;              // buttons: Escape runs it
+    bool announced = false;           // screen readers that follow it hear every change of its text
 };
 
 struct MenuItem {

@@ -99,6 +99,10 @@ std::uint64_t cleanupBlockBytes(std::uint64_t totalPhys) {
     return totalPhys / 16 + 1;
 }
 
+std::wstring cellsText(const CleanupGrid& grid, int done) {
+    return digits(done) + L" / " + digits(CleanupGrid::Columns * grid.rows());
+}
+
 void drawCell(Canvas& canvas, const CleanupGrid& grid, int column, int row, bool done) {
     const Rgb fill = done ? Rgb{0, 128, 0} : Rgb{0, 0, 128};
     const Rgb inner = done ? Rgb{0, 172, 0} : Rgb{0, 0, 172};

@@ -67,6 +67,9 @@ CleanupGrid cleanupGrid(bool standard);
 // One sixteenth of physical memory plus one byte: the size of each cleanup block.
 std::uint64_t cleanupBlockBytes(std::uint64_t totalPhys);
 
+// The grid's text, for screen readers: how many blocks of how many are done, "12 / 48".
+std::wstring cellsText(const CleanupGrid& grid, int done);
+
 // Draws cell (column, row) in the waiting (blue) or done (green) colours.
 void drawCell(Canvas& canvas, const CleanupGrid& grid, int column, int row, bool done);
 

@@ -34,9 +34,9 @@ private:
 // Each block is checked again just before it is claimed; a pass that reaches the bound ends there.
 class CleanupPasses {
 public:
-    CleanupPasses(const ReclaimServices& services, Canvas& cells, CleanupGrid grid, std::uint64_t totalPhys,
+    CleanupPasses(const ReclaimServices& services, ReclaimView& view, CleanupGrid grid, std::uint64_t totalPhys,
                   const bool& stopRequested)
-        : services_(services), cells_(cells), grid_(grid), totalPhys_(totalPhys),
+        : services_(services), view_(view), grid_(grid), totalPhys_(totalPhys),
           blockBytes_(reclaim::cleanupBlockBytes(totalPhys)), stopRequested_(stopRequested) {}
 
     // Ends early at a stop request or when a block cannot be obtained; every block is given back by
@@ -58,7 +58,8 @@ private:
             if (bytes == 0) return true;
             if (!blocks[column].claim(services_.blocks, bytes)) return false;
             services_.ui.pumpPending();
-            reclaim::drawCell(cells_, grid_, column, row, true);
+            reclaim::drawCell(view_.cleanupCells(), grid_, column, row, true);
+            view_.describeCleanupCells(reclaim::cellsText(grid_, row * CleanupGrid::Columns + column + 1));
             if (column < CleanupGrid::Columns - 1 && stopRequested_) return false;
         }
         return true;
@@ -69,7 +70,7 @@ private:
     }
 
     const ReclaimServices& services_;
-    Canvas& cells_;
+    ReclaimView& view_;
     const CleanupGrid grid_;
     const std::uint64_t totalPhys_;
     const std::uint64_t blockBytes_;
@@ -118,9 +119,10 @@ std::optional<ReclaimResult> Reclaimer::runCleanup(bool standard) {
                                    : L"システムメモリを完全クリーンアップ中です......");
     for (int column = 0; column < CleanupGrid::Columns; ++column)
         for (int row = 0; row < grid.rows(); ++row) reclaim::drawCell(cells, grid, column, row, false);
+    view_.describeCleanupCells(reclaim::cellsText(grid, 0));
 
     const MemoryStatus before = monitor_.freshSample();
-    CleanupPasses(services_, cells, grid, before.totalPhys, stopRequested_).run();
+    CleanupPasses(services_, view_, grid, before.totalPhys, stopRequested_).run();
 
     const auto gain = reclaim::gainBetween(before.availPhys, monitor_.freshSample().availPhys);
     const std::wstring result = reclaim::cleanupResult(gain);

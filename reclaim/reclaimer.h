@@ -32,6 +32,7 @@ public:
     virtual void showCleanupView(std::wstring_view heading) = 0;
     virtual void hideCleanupView() = 0;
     virtual Canvas& cleanupCells() = 0;
+    virtual void describeCleanupCells(std::wstring_view text) = 0;  // the grid's text for screen readers
 };
 
 // What a run gained (bytes, negative for a loss) and its result text.

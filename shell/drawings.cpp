@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "monitor/history_graph.h"
 #include "monitor/number_text.h"
 
 namespace lark {
@@ -21,7 +22,7 @@ std::wstring chartScaleLabel(double total, std::wstring_view unit, int i) {
 }
 
 void drawChartBackground(Canvas& c, double total, std::wstring_view unit) {
-    c.text(100, 1, L"メモリ空き容量", Cyan);
+    c.text(100, 1, HistoryTitle, Cyan);
     // The labels end where the plot begins; a longer one extends to the left, down to the box's edge.
     for (int i = 1; i <= 5; ++i) c.textRight(ScaleRight, 17 * i, chartScaleLabel(total, unit, i), Yellow);
     for (int y = 15; y <= 95; y += 8) c.line(45, y, 245, y, Navy);

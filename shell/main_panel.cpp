@@ -18,6 +18,11 @@ constexpr wchar_t LowMemoryQuestion[] = L"空きメモリが警告値より少�
 constexpr wchar_t LowMemorySecured[] = L"空きメモリが警告値を下回ったため、空き領域を確保しました。\n";
 constexpr int CleanupViewParkedTop = 280;  // below the client area, where the cleanup view waits between runs
 
+// Window texts of drawings and sliders are written only when what they say changes.
+void describe(Control& control, std::wstring_view text) {
+    if (control.text() != text) control.setText(text);
+}
+
 ShowState showStateFor(StartupWindow window) {
     switch (window) {
         case StartupWindow::Minimised: return ShowState::Minimised;
@@ -240,17 +245,34 @@ void MainPanel::showSizeRow(int row, const SizeRow& size) {
     sizeUnits_[row]->setText(size.unit);
 }
 
-void MainPanel::showAmount(std::wstring_view amount) { amountLabel_->setText(amount); }
-void MainPanel::showWarningSize(std::wstring_view size) { warningSizeLabel_->setText(size); }
+void MainPanel::showAmount(std::wstring_view amount) {
+    amountLabel_->setText(amount);
+    nameSliders();
+}
+
+void MainPanel::showWarningSize(std::wstring_view size) {
+    warningSizeLabel_->setText(size);
+    nameSliders();
+}
 
 void MainPanel::showAmountUnit(std::wstring_view unit) {
     amountUnitLabel_->setText(unit);
     warningUnitLabel_->setText(unit);
+    nameSliders();
+}
+
+// A slider is read by its caption and the amount it stands for: "確保容量 16997MB".
+void MainPanel::nameSliders() {
+    describe(*amountSlider_, std::wstring(AmountCaptionText) + L" " + amountLabel_->text() + amountUnitLabel_->text());
+    describe(*warningSlider_, std::wstring(WarningCaptionText) + L" " + warningSizeLabel_->text() + warningUnitLabel_->text());
 }
 
 Canvas& MainPanel::gaugeCanvas() { return gaugePanel_->canvas(); }
 Canvas& MainPanel::detailsCanvas() { return detailsTable_->canvas(); }
 Canvas& MainPanel::historyCanvas() { return historyGraph_->canvas(); }
+void MainPanel::describeGauge(std::wstring_view text) { describe(*gaugePanel_, text); }
+void MainPanel::describeDetails(std::wstring_view text) { describe(*detailsTable_, text); }
+void MainPanel::describeHistory(std::wstring_view text) { describe(*historyGraph_, text); }
 bool MainPanel::panelShown() const { return window_->visible() && window_->state() != ShowState::Minimised; }
 
 // ---- what the reclamation actions show
@@ -281,5 +303,6 @@ void MainPanel::hideCleanupView() {
 }
 
 Canvas& MainPanel::cleanupCells() { return cleanupCells_->canvas(); }
+void MainPanel::describeCleanupCells(std::wstring_view text) { describe(*cleanupCells_, text); }
 
 }  // namespace lark

@@ -70,6 +70,9 @@ private:
     Canvas& detailsCanvas() override;
     Canvas& historyCanvas() override;
     bool panelShown() const override;
+    void describeGauge(std::wstring_view text) override;
+    void describeDetails(std::wstring_view text) override;
+    void describeHistory(std::wstring_view text) override;
 
     // ReclaimView
     void showStatus(std::wstring_view text, bool paintNow) override;
@@ -77,6 +80,9 @@ private:
     void showCleanupView(std::wstring_view heading) override;
     void hideCleanupView() override;
     Canvas& cleanupCells() override;
+    void describeCleanupCells(std::wstring_view text) override;
+
+    void nameSliders();
 
     void openAboutBox();
     bool bringDialogForward();  // false when no dialog is open

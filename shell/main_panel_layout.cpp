@@ -50,25 +50,26 @@ std::vector<ControlSpec> mainPanelControls(Rgb shadow, Rgb highlight) {
     std::vector<ControlSpec> controls = {
         // The normal view.
         {.id = NormalView, .kind = Box, .bounds = {0, 0, 457, 227}},
-        {.id = GaugePanel, .kind = Box, .parent = NormalView, .bounds = {0, 0, 255, 121}, .textColour = Cyan, .defaultTextColour = false, .font = Bold12, .picture = Picture::GaugeBack},
+        {.id = GaugePanel, .kind = Box, .parent = NormalView, .bounds = {0, 0, 255, 121}, .textColour = Cyan, .defaultTextColour = false, .font = Bold12, .picture = Picture::GaugeBack, .announced = true},
         {.id = DetailsTable, .kind = Box, .parent = NormalView, .bounds = {256, 0, 201, 121}, .textColour = Blue, .defaultTextColour = false, .font = Mono9},
         {.id = HistoryGraph, .kind = Box, .parent = NormalView, .bounds = {0, 122, 255, 105}, .font = Chart8, .background = Black, .defaultBackground = false},
         {.id = SecuringBanner, .kind = Kind::Image, .parent = NormalView, .bounds = {-8, -8, 273, 126}, .visible = false, .picture = Picture::Banner},
         {.id = SizeRowsFrame, .kind = Kind::Frame, .parent = NormalView, .bounds = {272, 16, 177, 75}, .caption = L"システムメモリ詳細", .visible = false},
-        {.id = AmountCaption, .kind = Label, .parent = NormalView, .bounds = {264, 128, 65, 12}, .caption = L"確保容量", .textColour = Blue, .defaultTextColour = false},
+        {.id = AmountCaption, .kind = Label, .parent = NormalView, .bounds = {264, 128, 65, 12}, .caption = AmountCaptionText, .textColour = Blue, .defaultTextColour = false},
         {.id = AmountLabel, .kind = Label, .parent = NormalView, .bounds = {366, 128, 49, 12}, .caption = L"0", .textColour = Blue, .defaultTextColour = false, .align = Align::Right},
         {.id = AmountUnitLabel, .kind = Label, .parent = NormalView, .bounds = {416, 128, 33, 12}, .caption = L"KB", .textColour = Blue, .defaultTextColour = false},
         {.id = AmountSlider, .kind = Kind::ScrollBar, .parent = NormalView, .bounds = {264, 140, 185, 17}, .min = 0, .max = 68, .value = 55, .largeStep = 6},
-        {.id = WarningCaption, .kind = Label, .parent = NormalView, .bounds = {264, 164, 73, 12}, .caption = L"警告サイズ", .textColour = Red, .defaultTextColour = false},
+        {.id = WarningCaption, .kind = Label, .parent = NormalView, .bounds = {264, 164, 73, 12}, .caption = WarningCaptionText, .textColour = Red, .defaultTextColour = false},
         {.id = WarningSizeLabel, .kind = Label, .parent = NormalView, .bounds = {366, 164, 49, 12}, .caption = L"0", .textColour = Red, .defaultTextColour = false, .align = Align::Right},
         {.id = WarningUnitLabel, .kind = Label, .parent = NormalView, .bounds = {416, 164, 33, 12}, .caption = L"KB", .textColour = Red, .defaultTextColour = false},
         {.id = WarningSlider, .kind = Kind::ScrollBar, .parent = NormalView, .bounds = {264, 176, 185, 17}, .min = 0, .max = 28, .value = 0, .largeStep = 4},
         {.id = OptionsButton, .kind = Kind::Button, .parent = NormalView, .bounds = {264, 200, 57, 25}, .caption = L"設定", .background = highlight, .defaultBackground = false},
         {.id = SecureButton, .kind = Kind::DefaultButton, .parent = NormalView, .bounds = {344, 200, 105, 25}, .caption = L"空き領域確保", .background = shadow, .defaultBackground = false},
         // The status line, over the sunken strip drawn on the window.
-        {.id = StatusLine, .kind = Label, .bounds = {4, 232, 449, 17}, .caption = std::wstring(reclaim::IdleStatus), .textColour = Blue, .defaultTextColour = false, .transparent = true},
-        // The cleanup view, out of sight below the client area until a cleanup runs.
-        {.id = CleanupView, .kind = Box, .bounds = {0, 280, 457, 227}},
+        {.id = StatusLine, .kind = Label, .bounds = {4, 232, 449, 17}, .caption = std::wstring(reclaim::IdleStatus), .textColour = Blue, .defaultTextColour = false, .transparent = true, .announced = true},
+        // The cleanup view, hidden below the client area until a cleanup runs: a screen reader finds
+        // nothing of it on an idle panel.
+        {.id = CleanupView, .kind = Box, .bounds = {0, 280, 457, 227}, .visible = false},
         {.id = CleanupHeadingShadow, .kind = Label, .parent = CleanupView, .bounds = {8, 3, 438, 17}, .caption = L"システムメモリをクリーンアップ中です......", .textColour = DarkRed, .defaultTextColour = false, .align = Align::Centre, .font = Bold12},
         {.id = CleanupHeading, .kind = Label, .parent = CleanupView, .bounds = {7, 2, 438, 17}, .caption = L"システムメモリをクリーンアップ中です......", .textColour = Red, .defaultTextColour = false, .align = Align::Centre, .transparent = true, .font = Bold12},
         {.id = CleanupCells, .kind = Box, .parent = CleanupView, .bounds = {8, 24, 320, 180}, .background = Black, .defaultBackground = false},

@@ -125,6 +125,7 @@ void ControlCore::setCaption(std::wstring_view text) {
     desc_.caption.assign(text);
     if (!hwnd_) return;
     ::SetWindowTextW(hwnd_, desc_.caption.c_str());
+    if (desc_.announced) ::NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, hwnd_, OBJID_CLIENT, CHILDID_SELF);
     if (isLabel()) {
         ::InvalidateRect(hwnd_, nullptr, FALSE);
         owner_.labelChanged(*this);

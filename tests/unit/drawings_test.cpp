@@ -95,5 +95,11 @@ TEST(DetailsCell, KeepsFiguresThatFitAndRaisesTheUnitOfLongerOnesRoundingDown) {
     }
 }
 
+TEST(DetailsText, TheTitleAndEachRowAsDrawn) {
+    EXPECT_EQ(detailsText({L"24576", L"6144", L"134217727", L"100000", L"512"}, {L"MB", L"MB", L"MB", L"MB", L"KB"}),
+              L"- システムメモリ詳細 -\r\n全物理メモリ 24576MB\r\n使用可能物理メモリ 6144MB\r\n全仮想メモリ 127TB\r\n"
+              L"使用可能仮想メモリ 97GB\r\nﾍﾟｰｼﾞﾝｸﾞﾌｧｲﾙ残量 512KB");
+}
+
 }  // namespace
 }  // namespace lark

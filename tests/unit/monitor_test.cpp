@@ -42,7 +42,18 @@ TEST_F(Monitor, ShowsSixtyFourBitFiguresAndTheFreeShareInTheTrayAndOnTheGauge) {
         EXPECT_EQ(trayHost().icon(), levelPicture(c.level)) << c.level;
         EXPECT_EQ(tray.shown->tip, L"Larkspan -" + std::wstring(c.pct) + L"%の空きメモリ");
         EXPECT_EQ(canvas(GaugePanel).commands.back().text, std::wstring(c.pct) + L"%の空きメモリが存在します");
+        EXPECT_EQ(text(GaugePanel), std::wstring(c.pct + 1) + L"%の空きメモリが存在します");  // for screen readers
     }
+}
+
+TEST_F(Monitor, TheGraphAndTheSlidersSayWhatTheyShowInTheirTexts) {
+    load(24 * GiB, 6 * GiB);
+    warningTick();
+    EXPECT_EQ(text(HistoryGraph), L"メモリ空き容量 25%");
+    EXPECT_EQ(text(AmountSlider), L"確保容量 17329MB");
+    slider(WarningSlider).userMoves(10);
+    warningTick();
+    EXPECT_EQ(text(WarningSlider), L"警告サイズ 3150MB");
 }
 
 TEST_F(Monitor, KilobyteAndByteSizedReadingsAndAZeroTotal) {

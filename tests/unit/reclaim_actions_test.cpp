@@ -109,14 +109,18 @@ TEST_F(ReclaimActions, CleanupClaimsSixteenBlocksAPassShowsItsViewAndReports) {
         EXPECT_TRUE(app.tick());                                   // but the ticks run again
     };
     app.ui.onPump = [&] {
+        if (app.ui.pumps == 20) EXPECT_EQ(app.text(CleanupCells), L"19 / 48");  // the grid's text for screen readers
         if (app.ui.pumps != 1) return;
         EXPECT_EQ(app.mainWindow().control(CleanupView).top, 0);
         EXPECT_FALSE(app.mainWindow().control(NormalView).enabled);
         EXPECT_EQ(app.text(CleanupHeading), L"システムメモリを標準クリーンアップ中です......");
         EXPECT_EQ(app.trayHost().icon(), Picture::Cleanup);
         EXPECT_EQ(status(), L"メモリ内をクリーンアップしています。");
+        EXPECT_EQ(app.text(CleanupCells), L"0 / 48");
     };
+    EXPECT_FALSE(app.mainWindow().control(CleanupView).shown);  // nothing of it for a screen reader to find
     cleanup();
+    EXPECT_EQ(app.text(CleanupCells), L"48 / 48");
     EXPECT_EQ(blocks.claims, std::vector<std::size_t>(48, 16777217));
     EXPECT_EQ(doneCells(), 48);
     EXPECT_EQ(app.messages.shown.back().text, reclaim::NothingCleaned);
