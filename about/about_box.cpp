@@ -26,14 +26,19 @@ WindowSpec aboutWindow() {
     return {.title = L"ﾊﾞｰｼﾞｮﾝ情報", .style = WindowStyle::Dialog, .client = {twips(4575), twips(2235)}};
 }
 
-std::vector<ControlSpec> aboutControls() {
-    return {
+std::vector<ControlSpec> aboutControls(std::wstring_view version) {
+    std::vector<ControlSpec> controls{
         {.id = idPicture, .kind = Kind::Picture, .bounds = PictureBounds, .picture = Picture::Splash},
         {.id = idMaker, .kind = Kind::Label, .bounds = twips(120, 240, 3885, 480), .caption = L"Quorvane", .textColour = White,
          .defaultTextColour = false, .transparent = true, .font = {Face::Serif, 15.75, true, true}},
         {.id = idOk, .kind = Kind::DefaultButton, .bounds = twips(3120, 1800, 1310, 345), .caption = L"OK", .cancel = true},
         {.id = idSystemInfo, .kind = Kind::Button, .bounds = twips(1680, 1800, 1310, 345), .caption = L"ｼｽﾃﾑ情報(&S)..."},
     };
+    if (!version.empty())
+        controls.push_back({.id = idVersion, .kind = Kind::Label, .bounds = twips(120, 1845, 1500, 255),
+                            .caption = std::wstring(ProgramTitle) + L' ' + std::wstring(version), .textColour = White,
+                            .defaultTextColour = false, .transparent = true});
+    return controls;
 }
 
 void drawRule(Canvas& picture) {
@@ -86,7 +91,7 @@ Window& AboutBox::open(std::optional<Rect> centreOver) {
     window_ = services_.ui.createWindow(aboutWindow(), *this);
     Window& w = *window_;
     w.setIcon(Picture::AppIcon);
-    for (const ControlSpec& c : aboutControls()) {
+    for (const ControlSpec& c : aboutControls(services_.files.productVersion())) {
         if (c.kind == Kind::Picture)
             drawRule(w.addPicture(c).canvas());
         else

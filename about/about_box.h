@@ -1,5 +1,5 @@
-// The about box, "ﾊﾞｰｼﾞｮﾝ情報": the maker's name over a cut-out of the splash picture, and a button
-// that starts the system's system-information tool.
+// The about box, "ﾊﾞｰｼﾞｮﾝ情報": the maker's name and the program's version over a cut-out of the splash
+// picture, and a button that starts the system's system-information tool.
 #pragma once
 
 #include <memory>
@@ -35,10 +35,12 @@ bool startSystemInfo(AboutServices& services);
 
 namespace about {
 
-enum Id : int { idPicture = 100, idMaker, idOk, idSystemInfo };
+enum Id : int { idPicture = 100, idMaker, idOk, idSystemInfo, idVersion };
 
 WindowSpec aboutWindow();
-std::vector<ControlSpec> aboutControls();  // bottom to top; "OK" first in the tab order
+// Bottom to top; "OK" first in the tab order. `version` ("1.2.3") gives the line "Larkspan 1.2.3" left of
+// the buttons, where the picture is empty; without one there is no such line.
+std::vector<ControlSpec> aboutControls(std::wstring_view version);
 // The etched rule above the buttons, drawn on the picture (whose origin lies outside the box).
 void drawRule(Canvas& picture);
 

@@ -6,8 +6,8 @@ configure_file(${CMAKE_SOURCE_DIR}/assets/version.h.in ${CMAKE_BINARY_DIR}/gener
 set_property(SOURCE assets/larkspan.rc APPEND PROPERTY INCLUDE_DIRECTORIES ${CMAKE_BINARY_DIR}/generated)
 set_property(SOURCE assets/larkspan.rc APPEND PROPERTY OBJECT_DEPENDS ${CMAKE_BINARY_DIR}/generated/larkspan_version.h)
 
-# The help page (copied beside the program by the Windows build) goes into both packages.
-set(LARK_HELP_PAGE ${CMAKE_SOURCE_DIR}/assets/help/larkspan.html ${CMAKE_SOURCE_DIR}/assets/help/screenshot.png)
+# The help page, as the Windows build puts it beside the program, goes into both packages.
+set(LARK_HELP_PAGE ${CMAKE_BINARY_DIR}/larkspan.html ${CMAKE_BINARY_DIR}/screenshot.png)
 
 find_program(LARK_MAKENSIS makensis)
 find_program(LARK_ZIP zip)
@@ -17,7 +17,8 @@ if(LARK_MAKENSIS AND LARK_ZIP)
                     ${LARK_DIST}/Larkspan-${PROJECT_VERSION}-portable.zip)
   file(GLOB LARK_PACKAGE_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/packaging/*)
   add_custom_command(OUTPUT ${LARK_PACKAGES}
-    COMMAND ${CMAKE_SOURCE_DIR}/packaging/pack $<TARGET_FILE:larkspan> ${LARK_DIST}
+    # A build tree's packages are never signed: tools/package signs the release's.
+    COMMAND ${CMAKE_COMMAND} -E env --unset=LARKSPAN_SIGN_PFX ${CMAKE_SOURCE_DIR}/packaging/pack $<TARGET_FILE:larkspan> ${LARK_DIST}
     DEPENDS larkspan ${LARK_PACKAGE_SOURCES} ${LARK_HELP_PAGE} ${CMAKE_SOURCE_DIR}/VERSION
             ${CMAKE_SOURCE_DIR}/LICENSE ${CMAKE_SOURCE_DIR}/assets/app.ico
     VERBATIM)

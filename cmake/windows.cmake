@@ -1,9 +1,12 @@
 # Cross build: larkspan.exe, the Win32 layer's tests and the end-to-end driver, run under Wine.
 set(LARK_WIN_DEFS UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0A00 WINVER=0x0A00)
-set(LARK_WIN_LINK -static -municode -Wl,--dynamicbase -Wl,--nxcompat -Wl,--high-entropy-va)
-set(LARK_WIN_LIBS user32 gdi32 shell32 comctl32 advapi32 ole32 oleaut32 uuid shcore uxtheme)
+# No link time in the image: the same sources give the same bytes, whenever they are built.
+set(LARK_WIN_LINK -static -municode -Wl,--dynamicbase -Wl,--nxcompat -Wl,--high-entropy-va -Wl,--no-insert-timestamp)
+set(LARK_WIN_LIBS user32 gdi32 shell32 comctl32 advapi32 ole32 oleaut32 uuid shcore uxtheme version)
 
 target_compile_definitions(larkcore PUBLIC ${LARK_WIN_DEFS})
+# Nor where they were built: source file names (in assertions) are written relative to the checkout.
+target_compile_options(larkcore PUBLIC -ffile-prefix-map=${CMAKE_SOURCE_DIR}/= -ffile-prefix-map=${CMAKE_BINARY_DIR}/=)
 
 # The Win32 implementations of the platform services.
 file(GLOB LARK_WIN32_SOURCES CONFIGURE_DEPENDS platform/win32/*.cpp)
@@ -22,16 +25,13 @@ target_link_options(larkspan PRIVATE -Wl,--strip-all)
 set_property(SOURCE assets/larkspan.rc APPEND PROPERTY OBJECT_DEPENDS
   ${CMAKE_SOURCE_DIR}/assets/larkspan.manifest)
 
-# The help page and its picture go beside larkspan.exe, where the help command looks for them.
-set(LARK_HELP_FILES larkspan.html screenshot.png)
-set(LARK_HELP_OUTPUTS)
-foreach(help_file IN LISTS LARK_HELP_FILES)
-  add_custom_command(OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/${help_file}
-    COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/assets/help/${help_file} ${CMAKE_CURRENT_BINARY_DIR}/${help_file}
-    DEPENDS ${CMAKE_SOURCE_DIR}/assets/help/${help_file})
-  list(APPEND LARK_HELP_OUTPUTS ${CMAKE_CURRENT_BINARY_DIR}/${help_file})
-endforeach()
-add_custom_target(larkspan_help ALL DEPENDS ${LARK_HELP_OUTPUTS})
+# The help page (with the version written in) and its picture go beside larkspan.exe, where the help
+# command looks for them and the packages take them from.
+configure_file(${CMAKE_SOURCE_DIR}/assets/help/larkspan.html ${CMAKE_CURRENT_BINARY_DIR}/larkspan.html @ONLY)
+add_custom_command(OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/screenshot.png
+  COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/assets/help/screenshot.png ${CMAKE_CURRENT_BINARY_DIR}/screenshot.png
+  DEPENDS ${CMAKE_SOURCE_DIR}/assets/help/screenshot.png)
+add_custom_target(larkspan_help ALL DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/screenshot.png)
 add_dependencies(larkspan larkspan_help)
 
 # GoogleTest built with the cross compiler, for the Win32 layer's tests.

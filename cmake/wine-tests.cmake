@@ -24,7 +24,7 @@ if(TARGET win32_tests)
 endif()
 
 # One CTest test per tests/e2e/test_*.py. A file that needs another screen DPI says so in a line
-# "# wine-dpi: 144".
+# "# wine-dpi: 144"; one that needs a prefix to itself in a line "# wine-prefix: own".
 if(TARGET larkspan AND TARGET driver)
   file(GLOB LARK_E2E_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/test_*.py)
   foreach(test_file IN LISTS LARK_E2E_TESTS)
@@ -36,6 +36,10 @@ if(TARGET larkspan AND TARGET driver)
       set(dpi 96)
     endif()
     lark_wine_prefix(${dpi} prefix dpi_args)
+    file(STRINGS ${test_file} own_prefix REGEX "^# wine-prefix: own$" LIMIT_COUNT 1)
+    if(own_prefix)
+      set(prefix ${LARK_WINE_DIR}/prefix-${stem})
+    endif()
     add_test(NAME ${name}
       COMMAND ${LARK_WINE_RUN} --prefix ${prefix} ${dpi_args} --timeout 580 -- ${LARK_PYTHON} -u -m unittest -v ${stem}
       WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}/tests/e2e)

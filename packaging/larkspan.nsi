@@ -1,9 +1,11 @@
 ; The per-user installer of Larkspan: no administrator, installs into the user's own
 ; %LOCALAPPDATA%\Programs\Larkspan, in Japanese, silent with /S. Built by packaging/pack:
 ;
-;   makensis -INPUTCHARSET UTF8 -DVERSION=1.2.3 -DSTAGE=dir -DICON=app.ico -DOUTFILE=setup.exe larkspan.nsi
+;   makensis -INPUTCHARSET UTF8 -DVERSION=1.2.3 -DSTAGE=dir -DICON=app.ico -DOUTFILE=setup.exe [-DSIGN=sign] larkspan.nsi
 ;
-; STAGE holds larkspan.exe, larkspan.html, screenshot.png and LICENSE.txt.
+; STAGE holds larkspan.exe, larkspan.html, screenshot.png and LICENSE.txt, with the times they are to
+; carry. SIGN, when given, is a command that signs the executable it is handed in place: makensis runs
+; it on the uninstaller before packing it and on the finished installer.
 
 Unicode true
 Target amd64-unicode  ; the program is 64-bit only
@@ -28,10 +30,18 @@ InstallDir "$LOCALAPPDATA\Programs\${APP}"
 InstallDirRegKey HKCU "${UNINST_KEY}" "InstallLocation"
 BrandingText "${PUBLISHER}"
 
+!ifdef SIGN
+!uninstfinalize '"${SIGN}" "%1"' = 0
+!finalize '"${SIGN}" "%1"' = 0
+!endif
+
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
 !define MUI_ABORTWARNING
 !define MUI_FINISHPAGE_RUN "$INSTDIR\larkspan.exe"
+; The last page also says where the checksums of the download are.
+!define MUI_FINISHPAGE_TEXT "${APP} は、このコンピュータにインストールされました。$\r$\n$\r$\nダウンロードしたファイルは、配布元で同じ場所にある SHA256SUMS (SHA-256 の一覧) で確かめられます。$\r$\n$\r$\n「完了」をクリックしセットアップを閉じます。"
+!define MUI_FINISHPAGE_TEXT_LARGE
 !define MUI_COMPONENTSPAGE_NODESC
 
 !insertmacro MUI_PAGE_DIRECTORY

@@ -14,6 +14,8 @@ public:
     virtual std::optional<std::wstring> windowsFolder() = 0;
     // The full path of the running executable; empty when it cannot be had.
     virtual std::wstring exePath() = 0;
+    // The product version in the running executable's version resource, as "1.2.3"; empty without one.
+    virtual std::wstring productVersion() = 0;
     // The current user's Startup folder as the system knows it; nothing when it has none.
     virtual std::optional<std::wstring> userStartupFolder() = 0;
     virtual bool directoryExists(std::wstring_view path) = 0;

@@ -4,7 +4,9 @@
 #include <objbase.h>
 #include <shellapi.h>
 #include <shlobj.h>
+#include <winver.h>
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -77,6 +79,21 @@ std::wstring Win32FileSystem::exePath() {
         if (path.size() >= 32768) return {};  // longer than any path can be
         path.resize(path.size() * 2);
     }
+}
+
+std::wstring Win32FileSystem::productVersion() {
+    const std::wstring exe = exePath();
+    DWORD ignored = 0;
+    const DWORD size = exe.empty() ? 0 : ::GetFileVersionInfoSizeW(exe.c_str(), &ignored);
+    if (size == 0) return {};
+    std::vector<std::byte> data(size);
+    VS_FIXEDFILEINFO* info = nullptr;
+    UINT length = 0;
+    if (!::GetFileVersionInfoW(exe.c_str(), 0, size, data.data()) ||
+        !::VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&info), &length) || length < sizeof *info)
+        return {};
+    return std::to_wstring(HIWORD(info->dwProductVersionMS)) + L'.' + std::to_wstring(LOWORD(info->dwProductVersionMS)) +
+           L'.' + std::to_wstring(HIWORD(info->dwProductVersionLS));
 }
 
 std::optional<std::wstring> Win32FileSystem::userStartupFolder() {

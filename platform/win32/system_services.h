@@ -13,6 +13,7 @@ class Win32FileSystem final : public FileSystem {
 public:
     std::optional<std::wstring> windowsFolder() override;
     std::wstring exePath() override;
+    std::wstring productVersion() override;
     std::optional<std::wstring> userStartupFolder() override;
     bool directoryExists(std::wstring_view path) override;
     bool fileExists(std::wstring_view path) override;

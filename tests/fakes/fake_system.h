@@ -17,10 +17,11 @@ namespace lark::fake {
 
 struct FakeFileSystem final : FileSystem {
     std::optional<std::wstring> windows = L"C:\\WINDOWS", userStartup = L"C:\\Users\\u\\Startup";
-    std::wstring exe = L"C:\\Tools\\larkspan.exe";
+    std::wstring exe = L"C:\\Tools\\larkspan.exe", version = L"1.2.3";
     std::set<std::wstring> dirs, files;
     std::optional<std::wstring> windowsFolder() override { return windows; }
     std::wstring exePath() override { return exe; }
+    std::wstring productVersion() override { return version; }
     std::optional<std::wstring> userStartupFolder() override { return userStartup; }
     bool directoryExists(std::wstring_view p) override { return dirs.count(std::wstring(p)) != 0; }
     bool fileExists(std::wstring_view p) override { return files.count(std::wstring(p)) != 0; }

@@ -3,6 +3,7 @@
 
 #include "about/about_box.h"
 #include "about/help.h"
+#include "options/dialog_support.h"
 #include "options/paths.h"
 #include "tests/fakes/fake_services.h"
 #include "tests/fakes/fake_system.h"
@@ -102,6 +103,25 @@ TEST(AboutBox, OkClosesForTheMainPanelTheCloseBoxOnlyClosesSystemInfoKeepsItOpen
         EXPECT_EQ(box.closedByOk(), ok);
     }
     EXPECT_EQ(f.messages.shown.size(), 2u);  // no tool registered here
+}
+
+TEST(AboutBox, TheVersionLineSitsBelowTheRuleBesideTheButtonsOrIsLeftOut) {
+    AboutFakes f;
+    AboutBox box(f.services), bareBox(f.services);
+    auto& w = static_cast<fake::FakeWindow&>(box.open(std::nullopt));
+    const fake::ControlState& line = w.control(about::idVersion);
+    EXPECT_EQ(line.caption, L"Larkspan 1.2.3");
+    const Rect r = line.desc.bounds;
+    const auto client = w.desc.client;
+    EXPECT_GT(r.y, twips(1620));  // under the etched rule, in the picture's empty lower left
+    EXPECT_LE(r.x + r.w, client.w);
+    EXPECT_LE(r.y + r.h, client.h);
+    for (const ControlSpec& c : about::aboutControls(L"1.2.3"))
+        if (c.id != about::idPicture && c.id != about::idVersion)
+            EXPECT_TRUE(r.x + r.w <= c.bounds.x || c.bounds.y + c.bounds.h <= r.y) << c.id;
+    f.files.version.clear();
+    auto& bare = static_cast<fake::FakeWindow&>(bareBox.open(std::nullopt));
+    EXPECT_THROW(bare.control(about::idVersion), std::out_of_range);
 }
 
 }  // namespace
