@@ -30,6 +30,9 @@ public:
     void showAmount(std::wstring_view) override {}
     void showWarningSize(std::wstring_view) override {}
     void showAmountUnit(std::wstring_view) override {}
+    void describeGauge(std::wstring_view) override {}
+    void describeDetails(std::wstring_view) override {}
+    void describeHistory(std::wstring_view) override {}
     Canvas& gaugeCanvas() override { return canvas_; }
     Canvas& detailsCanvas() override { return canvas_; }
     Canvas& historyCanvas() override { return canvas_; }
@@ -39,6 +42,7 @@ public:
     void showSecuringBanner(bool) override {}
     void showCleanupView(std::wstring_view) override {}
     void hideCleanupView() override {}
+    void describeCleanupCells(std::wstring_view) override {}
     Canvas& cleanupCells() override { return canvas_; }
 
     bool show(Picture, std::wstring_view) override { return true; }

@@ -1,7 +1,6 @@
 """The command line: a run with no copy of the program about, a command handed to the running copy,
 bad arguments; a portable copy's settings beside the program."""
 
-import os
 import re
 import shutil
 import subprocess
@@ -14,17 +13,17 @@ from larkspan_e2e import (ID_AMOUNT_BAR, MAIN, SC_MINIMIZE, TRAY_HOST, WM_SYSCOM
 from test_settings import DEFAULTS
 
 BOX, IDOK = "Larkspan", 1
+ROOT = Path(__file__).resolve().parents[2]
 SECURED = re.compile(r"^(?:.+メモリ確保に成功しました|メモリを確保できませんでした)\r\n$")
 CLEANED = re.compile(r"^(?:.+のシステムメモリ確保に成功しました。|メモリ内容は既に最適化されています)$")
 
 
 class CommandLineTest(LarkspanCase):
 
-    def command(self, *args, exe=None):
+    def command(self, *args):
         """Starts larkspan.exe with arguments, its output going to a file; returns the process and that file."""
         out = tempfile.NamedTemporaryFile(dir=self.out, suffix=".out", delete=False)
-        process = subprocess.Popen([env("WINE"), exe or env("LARK_EXE"), *args], stdin=subprocess.DEVNULL, stdout=out,
-                                   stderr=subprocess.DEVNULL)
+        process = subprocess.Popen([env("WINE"), env("LARK_EXE"), *args], stdin=subprocess.DEVNULL, stdout=out, stderr=subprocess.DEVNULL)
         self.apps.append(process)
         return process, Path(out.name)
 
@@ -61,36 +60,21 @@ class CommandLineTest(LarkspanCase):
         self.driver.click(BOX, IDOK)
         self.assertFalse(self.shown(MAIN), "the panel came out of the tray")
 
-    def portable_copy(self, folder):
-        """larkspan.exe with the zip's larkspan.ini beside it, in a folder of this test's."""
-        shutil.rmtree(folder, ignore_errors=True)
-        folder.mkdir()
-        shutil.copy(env("LARK_EXE"), folder / "larkspan.exe")
-        shutil.copy(Path(__file__).parents[2] / "packaging" / "larkspan.ini", folder / "larkspan.ini")
-        return folder / "larkspan.exe"
-
-    def test_a_portable_copy_keeps_its_settings_in_its_folder(self):
-        exe = self.portable_copy(self.out / "portable")
-        app = self.start_app(exe=exe)
-        self.driver.scroll(MAIN, ID_AMOUNT_BAR, "thumb", 30)
-        self.assertEqual(wait_until(lambda: self.slider(ID_AMOUNT_BAR), (30).__eq__), 30)
-        self.assertEqual(self.close(app), {}, "a portable copy wrote to the registry")
-        self.assertIsNone(registry_values(), "a portable copy made the settings key")
-        saved = dict(line.split("=", 1) for line in exe.with_name("larkspan.ini").read_text().splitlines()[1:])
-        self.assertEqual(saved, dict(DEFAULTS, Flag01="30"))
-
-    def test_a_portable_copy_in_a_read_only_folder_runs_and_ends_cleanly(self):
-        exe = self.portable_copy(self.out / "read-only")
-        folder = str(exe.parent)
-        if run("mount", "--bind", folder, folder).returncode or run("mount", "-o", "remount,bind,ro", folder, folder).returncode:
-            run("umount", folder)
-            self.skipTest("this machine lets no test mount a folder read-only")
-        self.addCleanup(run, "umount", folder)
-        self.assertFalse(os.access(folder, os.W_OK) and run("touch", f"{folder}/probe").returncode == 0, "the folder is writable")
-        app = self.start_app(exe=exe)
-        self.driver.scroll(MAIN, ID_AMOUNT_BAR, "thumb", 30)
-        self.assertEqual(wait_until(lambda: self.slider(ID_AMOUNT_BAR), (30).__eq__), 30)
-        self.close(app)
-        self.assertEqual(app.returncode, 0)
-        self.assertIsNone(registry_values(), "a portable copy made the settings key")
-        self.assertIn("Flag01=55", exe.with_name("larkspan.ini").read_text())
+    def test_a_portable_copy_keeps_its_settings_in_its_folder_and_runs_in_a_read_only_one(self):
+        for name, read_only in (("portable", False), ("read-only", True)):
+            folder = self.out / name
+            shutil.rmtree(folder, ignore_errors=True), folder.mkdir()
+            exe, ini = shutil.copy(env("LARK_EXE"), folder), shutil.copy(ROOT / "packaging" / "larkspan.ini", folder)
+            if read_only and (run("mount", "--bind", folder, folder).returncode or run("mount", "-o", "remount,bind,ro", folder).returncode):
+                run("umount", folder)
+                self.skipTest("this machine lets no test mount a folder read-only")
+            if read_only:
+                self.addCleanup(run, "umount", folder)
+                self.assertNotEqual(run("touch", folder / "probe").returncode, 0, "the folder is writable")
+            app = self.start_app(exe=exe)
+            self.driver.scroll(MAIN, ID_AMOUNT_BAR, "thumb", 30)
+            self.assertEqual(wait_until(lambda: self.slider(ID_AMOUNT_BAR), (30).__eq__), 30)
+            self.assertEqual((self.close(app), app.returncode), ({}, 0), "a portable copy wrote to the registry")
+            self.assertIsNone(registry_values(), "a portable copy made the settings key")
+            saved = dict(line.split("=", 1) for line in Path(ini).read_text().splitlines()[1:])
+            self.assertEqual(saved, dict(DEFAULTS, Flag01="55" if read_only else "30"))

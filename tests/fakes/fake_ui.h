@@ -64,13 +64,7 @@ struct ControlState {
 template <class Base>
 class FakeControlOf : public Base, public ControlState {
 public:
-    FakeControlOf(FakeWindow& owner, const ControlSpec& s) : owner_(owner) {
-        desc = s;
-        caption = s.caption;
-        shown = s.visible;
-        left = s.bounds.x;
-        top = s.bounds.y;
-    }
+    FakeControlOf(FakeWindow& owner, const ControlSpec& s) : ControlState{s, s.caption, s.visible, true, s.bounds.x, s.bounds.y}, owner_(owner) {}
     void setText(std::wstring_view text) override { caption = text; }
     const std::wstring& text() const override { return caption; }
     void setVisible(bool visible) override { shown = visible; }
@@ -86,44 +80,40 @@ protected:
 using FakeControl = FakeControlOf<Control>;
 
 class FakeScrollBar final : public FakeControlOf<ScrollBar> {
+    int value_;
+
 public:
     FakeScrollBar(FakeWindow& owner, const ControlSpec& s) : FakeControlOf(owner, s), value_(s.value) {}
     int value() const override { return value_; }
     void setValue(int value) override;  // reports a change to the window's events, as the platform does
     void userMoves(int value) { setValue(value); }
-
-private:
-    int value_;
 };
 
 class FakePictureBox final : public FakeControlOf<PictureBox> {
+    FakeCanvas canvas_;
+
 public:
     using FakeControlOf::FakeControlOf;
     Canvas& canvas() override { return canvas_; }
     FakeCanvas& fake() { return canvas_; }
-
-private:
-    FakeCanvas canvas_;
 };
 
 class FakeCheckBox final : public FakeControlOf<CheckBox> {
+    int value_;
+
 public:
     FakeCheckBox(FakeWindow& owner, const ControlSpec& s) : FakeControlOf(owner, s), value_(s.value) {}
     int value() const override { return value_; }
     void setValue(int value) override { value_ = value; }
-
-private:
-    int value_;
 };
 
 class FakeComboList final : public FakeControlOf<ComboList> {
+    int selected_ = -1;
+
 public:
     using FakeControlOf::FakeControlOf;
     int selected() const override { return selected_; }
     void select(int index) override { selected_ = index; }
-
-private:
-    int selected_ = -1;
 };
 
 class FakeUi;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "shell/command_run.h"
@@ -20,29 +21,17 @@ TEST(CommandLine, SwitchesInAnyCaseWithSlashOrDash) {
         std::vector<std::wstring> words;
         Command command;
     } cases[] = {
-        {{}, Command::None},
-        {{L"/secure"}, Command::Secure},
-        {{L"-SeCuRe"}, Command::Secure},
-        {{L"/cleanup"}, Command::Cleanup},
-        {{L"-CLEANUP:Standard"}, Command::CleanupStandard},
-        {{L"/cleanup:full"}, Command::CleanupFull},
-        {{L"/?"}, Command::Usage},
-        {{L"-?"}, Command::Usage},
-        {{L"/bogus"}, Command::Bad},
-        {{L"secure"}, Command::Bad},
-        {{L"/"}, Command::Bad},
-        {{L"/cleanup:"}, Command::Bad},
-        {{L"/cleanup:fast"}, Command::Bad},
-        {{L"/secure", L"/cleanup"}, Command::Bad},
+        {{}, Command::None}, {{L"/secure"}, Command::Secure}, {{L"-SeCuRe"}, Command::Secure}, {{L"/cleanup"}, Command::Cleanup},
+        {{L"-CLEANUP:Standard"}, Command::CleanupStandard}, {{L"/cleanup:full"}, Command::CleanupFull}, {{L"/?"}, Command::Usage},
+        {{L"-?"}, Command::Usage}, {{L"/bogus"}, Command::Bad}, {{L"secure"}, Command::Bad}, {{L"/"}, Command::Bad}, {{L""}, Command::Bad},
+        {{L"/cleanup:"}, Command::Bad}, {{L"/cleanup:fast"}, Command::Bad}, {{L"/secure", L"/cleanup"}, Command::Bad},
         {{L"/secure", L"now"}, Command::Bad},
-        {{L""}, Command::Bad},
     };
     for (const auto& c : cases)
         EXPECT_EQ(parseCommandLine(c.words), c.command) << (c.words.empty() ? L"(none)" : c.words[0]).size();
-    EXPECT_TRUE(standardCleanup(Command::Cleanup, true));
-    EXPECT_FALSE(standardCleanup(Command::Cleanup, false));
-    EXPECT_TRUE(standardCleanup(Command::CleanupStandard, false));
-    EXPECT_FALSE(standardCleanup(Command::CleanupFull, true));
+    for (bool stored : {false, true})
+        EXPECT_EQ(std::tuple(standardCleanup(Command::Cleanup, stored), standardCleanup(Command::CleanupStandard, !stored),
+                             standardCleanup(Command::CleanupFull, !stored)), std::tuple(stored, true, false));
 }
 
 // Only data of our tag, size and version with a command the running copy can run is taken.
@@ -91,10 +80,8 @@ TEST_F(CommandStart, ARunHereShowsNothingAndEndsWithWhetherMemoryGrew) {
     EXPECT_EQ(console.lines.back(), L"メモリ内容は既に最適化されています");
     EXPECT_GT(blocks.claims.size(), 16u * 3);
     EXPECT_EQ(blocks.heldBlocks(), 0u);
-    EXPECT_TRUE(ui.windows().empty());
-    EXPECT_TRUE(tray.calls.empty());
-    EXPECT_TRUE(messages.shown.empty());
-    EXPECT_TRUE(runningCopy.sent.empty());
+    // No window, icon, box or other copy had any part in it.
+    EXPECT_EQ(std::tuple(ui.windows().size(), tray.calls.size(), messages.shown.size(), runningCopy.sent.size()), std::tuple(0u, 0u, 0u, 0u));
 }
 
 TEST_F(CommandStart, BadArgumentsRunNothingAndShowTheUsageWhereItCanBeRead) {
@@ -108,8 +95,7 @@ TEST_F(CommandStart, BadArgumentsRunNothingAndShowTheUsageWhereItCanBeRead) {
     EXPECT_EQ(messages.shown[0].text, console.lines[0]);
     EXPECT_EQ(run({L"/?"}), exit_code::Grew);
     EXPECT_EQ(messages.shown.size(), 2u);
-    EXPECT_TRUE(blocks.claims.empty());
-    EXPECT_TRUE(runningCopy.sent.empty());
+    EXPECT_EQ(blocks.claims.size() + runningCopy.sent.size(), 0u);
 }
 
 TEST_F(CommandStart, WithACopyRunningTheCommandIsHandedToItsTrayHost) {
