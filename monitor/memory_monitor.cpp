@@ -58,11 +58,16 @@ void MemoryMonitor::redrawDetails() {
     view_.describeDetails(detailsText(numbers, units));
 }
 
+// The free share as the size rows show it; nothing for a total shown as 0.
+std::optional<int> MemoryMonitor::freeShare() const {
+    const SizeRow& free = rows_[AvailablePhysical];
+    return gauge::freePercent(total(), gauge::freeMegabytes(labelNumber(free.number), free.unit));
+}
+
 // A total shown as 0 has no share to show: the tray and the gauge keep their last state.
 void MemoryMonitor::monitorTick() {
     sample();
-    const SizeRow& free = rows_[AvailablePhysical];
-    const auto pct = gauge::freePercent(total(), gauge::freeMegabytes(labelNumber(free.number), free.unit));
+    const auto pct = freeShare();
     if (pct) tray_.show(levelPicture(gauge::level(*pct)), gauge::tip(*pct));
     warningBytes_ = warningBytes(total(), view_.warningSteps(), totalUnit());
     if (!pct) return;
@@ -83,7 +88,7 @@ LowMemoryStep MemoryMonitor::warningTick(LowMemoryAction action, std::uint64_t n
     sample();
     const SizeRow& free = rows_[AvailablePhysical];
     pushHistory(history_, historyEntry(labelNumber(free.number), free.unit, total()));
-    const auto pct = gauge::freePercent(total(), gauge::freeMegabytes(labelNumber(free.number), free.unit));
+    const auto pct = freeShare();
     if (pct && pct != newestPercent_) view_.describeHistory(historyText(*(newestPercent_ = pct)));
 
     const bool below = warningBytes_ > 0 && status_.availPhys < static_cast<std::uint64_t>(warningBytes_);

@@ -91,6 +91,7 @@ public:
 private:
     void take(const MemoryStatus& status);
     void setRow(int row, std::uint64_t bytes);
+    std::optional<int> freeShare() const;
 
     MemoryStats& memory_;
     TrayPicture& tray_;
