@@ -23,7 +23,7 @@ WM_SYSCOMMAND, SC_MINIMIZE, WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_RBUTTONDOWN = 0x112
 SB_CODES = dict(lineleft=0, lineright=1, pageleft=2, pageright=3, thumb=4, track=5, left=6, right=7, end=8)
 
 # Main panel control and menu ids.
-ID_CLEANUP_PANEL, ID_STOP, ID_CLEANUP_HEADING = 101, 102, 104
+ID_CLEANUP_PANEL, ID_STOP, ID_CLEANUP_HEADING, ID_GAUGE, ID_GRAPH, ID_DETAILS = 101, 102, 104, 106, 107, 108
 ID_SIZE0, ID_UNIT0 = 116, 121  # the five size rows: number and unit
 ID_AMOUNT, ID_AMOUNT_BAR, ID_WARNING, ID_WARNING_BAR = 127, 129, 131, 133  # the sliders and their amount labels
 ID_SECURE, ID_STATUS = 135, 136

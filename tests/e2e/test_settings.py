@@ -47,5 +47,6 @@ class SettingsTest(LarkspanCase):
                 self.assertEqual(wait_until(lambda: self.slider(bar), expected.__eq__), expected)
                 amount = str(math.floor(total / 78 * expected))
                 self.assertEqual(wait_until(lambda: self.text(label), amount.__eq__), amount)
+                self.assertEqual(self.text(bar), f"{self.text(label - 1)} {amount}MB")  # the slider's name
         stored = self.close(app, WM_ENDSESSION, 1)
         self.assertEqual((stored["Flag01"], stored["Flag02"]), ("30", "7"))

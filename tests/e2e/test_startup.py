@@ -2,11 +2,13 @@
 
 import time
 
-from larkspan_e2e import ID_SIZE0, ID_UNIT0, MAIN, TRAY_HOST, WM_CLOSE, LarkspanCase, env, wait_until
+from larkspan_e2e import (ID_AMOUNT, ID_AMOUNT_BAR, ID_DETAILS, ID_GAUGE, ID_GRAPH, ID_SIZE0, ID_UNIT0, ID_WARNING_BAR, MAIN,
+                          TRAY_HOST, WM_CLOSE, LarkspanCase, env, wait_until)
 
 # The size rows in order, with the system figure each shows; the first and third never move.
 ROWS = ["total_phys", "avail_phys", "total_virtual", "avail_virtual", "avail_page_file"]
 UNITS = {"Byte": 1, "KB": 1024, "MB": 1048576}
+TABLE_UNITS = [*UNITS, "GB", "TB", "PB"]  # the details table's: a figure of at most five digits
 MENU_BAR = [("item", 0, "ツール(&T)"), ("item", 1, "空き領域確保(&R)\tF4"), ("item", 1, "メモリ クリーンアップ\tF5"),
             ("separator", 1), ("item", 1, "終了(&X)\tF9"), ("item", 0, "設定(&C)"), ("item", 1, "カスタマイズ(&c)\tF2"),
             ("item", 0, "ヘルプ(&H)"), ("item", 1, "ヘルプ(&h)\tF1"), ("separator", 1), ("item", 1, "バージョン情報(&A)\tCtrl+A")]
@@ -24,6 +26,15 @@ class StartupTest(LarkspanCase):
         self.assertFalse(windows[TRAY_HOST].visible)
         # On a busy machine the available figures swing by gigabytes within a second: a few tries.
         self.assertEqual(wait_until(self.size_rows_outside_system_figures, lambda misses: not misses, 8), [])
+        # What a screen reader finds in the visible controls: the drawn figures, the sliders by their amounts.
+        table, rows = wait_until(self.details_and_size_rows, lambda pair: pair[0] == pair[1], 8)
+        self.assertEqual(table, rows)
+        shown = {c.id: c.text for c in self.driver.controls(MAIN).values() if c.visible}
+        self.assertRegex(shown[ID_GAUGE], r"^\d{1,3}%の空きメモリが存在します$")
+        self.assertRegex(shown[ID_GRAPH], r"^メモリ空き容量 \d{1,3}%$")
+        self.assertEqual(shown[ID_AMOUNT_BAR], f"確保容量 {shown[ID_AMOUNT]}MB")
+        names = {int(r[2]): r[4] for r in self.driver.run("names", MAIN)}  # as oleacc gives them
+        self.assertEqual(names[ID_WARNING_BAR], shown[ID_WARNING_BAR])
         bars = [m for m in self.driver.menus(MAIN) if m[0] == "bar" and m[2] == MAIN]
         self.assertEqual([items for _, _, _, items in bars], [MENU_BAR])
 
@@ -34,6 +45,16 @@ class StartupTest(LarkspanCase):
 
         self.driver.post(MAIN, WM_CLOSE)
         self.assertTrue(self.driver.wait_gone(MAIN) and self.driver.wait_gone(TRAY_HOST))
+
+    def details_and_size_rows(self):
+        """The visible table's lines, and the lines the hidden size rows make in the table's units."""
+        controls, lines = self.driver.controls(MAIN), ["- システムメモリ詳細 -"]
+        for row in range(5):
+            figure, unit = int(controls[ID_SIZE0 + row].text), controls[ID_UNIT0 + row].text
+            while figure > 99999:
+                figure, unit = figure // 1024, TABLE_UNITS[TABLE_UNITS.index(unit) + 1]
+            lines.append(f"{controls[ID_SIZE0 - 5 + row].text} {figure}{unit}")
+        return controls[ID_DETAILS].visible and controls[ID_DETAILS].text.split("\r\n"), lines
 
     def size_rows_outside_system_figures(self):
         before = self.driver.memstatus()

@@ -3,6 +3,7 @@
 // 1 failed, 2 usage. <window>: a top-level window's exact title or "hwnd:0x..." (any window).
 #include <windows.h>
 #include <shellapi.h>
+#include <oleacc.h>
 
 #include <algorithm>
 #include <cwchar>
@@ -113,6 +114,26 @@ int controls(const Args& a) {
     return 0;
 }
 
+// names <window>: name hwnd id role text, each control's name and role as a screen reader asks
+// for them (oleacc, the client area's object); a control oleacc does not answer for is left out.
+int names(const Args& a) {
+    HWND top = find(a[0]);
+    if (!IsWindow(top) || FAILED(CoInitialize(nullptr))) return fail(L"no window " + a[0]);
+    for (HWND control : windowsUnder(top)) {
+        IAccessible* object = nullptr;
+        if (FAILED(AccessibleObjectFromWindow(control, DWORD(OBJID_CLIENT), IID_IAccessible, reinterpret_cast<void**>(&object)))) continue;
+        VARIANT self{}, role{};
+        self.vt = VT_I4, self.lVal = CHILDID_SELF;
+        BSTR name = nullptr;
+        if (SUCCEEDED(object->get_accName(self, &name)) && SUCCEEDED(object->get_accRole(self, &role)))
+            emit({L"name", hex(control), num(GetDlgCtrlID(control)), num(role.vt == VT_I4 ? role.lVal : 0), name ? std::wstring(name, SysStringLen(name)) : L""});
+        SysFreeString(name);
+        object->Release();
+    }
+    CoUninitialize();
+    return 0;
+}
+
 // post <window|broadcast> <message> [wparam] [lparam]: a message number or name ("TaskbarCreated").
 int post(const Args& a) {
     const UINT code = std::iswdigit(a[1][0]) ? UINT(number(a[1])) : RegisterWindowMessageW(a[1].c_str());
@@ -191,8 +212,10 @@ int launch(const Args& a) {
     std::wstring line = L"\"" + path + L"\"";
     STARTUPINFOW startup{sizeof startup};
     PROCESS_INFORMATION p{};
-    if (!CreateProcessW(path.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &p))
-        return fail(L"cannot start " + path);
+    // Just after a wineserver restart Wine now and then refuses a start it takes a moment later.
+    for (int attempt = 0; !CreateProcessW(path.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &p);)
+        if (++attempt == 3) return fail(L"cannot start " + path + L" (error " + num(GetLastError()) + L")");
+        else Sleep(1000);
     CloseHandle(p.hThread);
     const ULONGLONG start = GetTickCount64();
     bool first = false, main = false, ended = false;
@@ -219,7 +242,7 @@ int memstatus(const Args&) {
 }
 
 const std::map<std::wstring, std::pair<std::size_t, int (*)(const Args&)>> commands{  // each with its fewest arguments
-    {L"windows", {0, windows}}, {L"wait", {1, wait}}, {L"wait-gone", {1, waitGone}}, {L"controls", {1, controls}},
+    {L"windows", {0, windows}}, {L"wait", {1, wait}}, {L"wait-gone", {1, waitGone}}, {L"controls", {1, controls}}, {L"names", {1, names}},
     {L"post", {2, post}}, {L"key", {2, keys}}, {L"menu", {1, menus}}, {L"tray", {1, tray}}, {L"launch", {1, launch}},
     {L"memstatus", {0, memstatus}}};
 
@@ -229,6 +252,6 @@ int wmain(int argc, wchar_t** argv) {
     const auto found = argc > 1 ? commands.find(argv[1]) : commands.end();
     const Args args(argv + std::min(argc, 2), argv + argc);
     if (found != commands.end() && args.size() >= found->second.first) return found->second.second(args);
-    write(STD_ERROR_HANDLE, L"usage: driver windows|wait|wait-gone|controls|post|key|menu|tray|launch|memstatus ...\n");
+    write(STD_ERROR_HANDLE, L"usage: driver windows|wait|wait-gone|controls|names|post|key|menu|tray|launch|memstatus ...\n");
     return 2;
 }
