@@ -28,11 +28,8 @@ public:
 
     void release(void* block) override {
         if (!block) return;
-        auto it = held_.find(block);
-        if (it == held_.end()) {
-            ++badReleases;
-            return;
-        }
+        const auto it = held_.find(block);
+        if (it == held_.end()) return void(++badReleases);
         heldBytes -= it->second;
         if (onChange) onChange(-static_cast<std::int64_t>(it->second));
         held_.erase(it);

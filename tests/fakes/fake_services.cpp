@@ -18,15 +18,12 @@ MemoryStatus machine(std::uint64_t totalPhys, std::uint64_t availPhys) {
 
 std::optional<std::wstring> FakeSettingsStore::read(std::wstring_view key) {
     auto it = values.find(key);
-    if (it == values.end()) return std::nullopt;
-    return it->second;
+    return it == values.end() ? std::nullopt : std::optional(it->second);
 }
 
 bool FakeSettingsStore::write(std::wstring_view key, std::wstring_view value) {
     if (onWrite) onWrite();
-    if (failing.count(key)) {
-        return false;
-    }
+    if (failing.count(key)) return false;
     values[std::wstring(key)] = value;
     return true;
 }
@@ -40,16 +37,18 @@ bool FakeTrayIcons::add(const TrayRecord& record) {
 
 bool FakeTrayIcons::modify(const TrayRecord& record) {
     calls.push_back({Modify, record});
-    if (!shellReady || !shown || shown->window != record.window || shown->id != record.id) return false;
+    if (!holds(record)) return false;
     if (record.flags != nif::Info) shown = record;  // a notification leaves the picture and tip as they are
     return true;
 }
 
 bool FakeTrayIcons::remove(const TrayRecord& record) {
     calls.push_back({Remove, record});
-    if (!shellReady || !shown || shown->window != record.window || shown->id != record.id) return false;
-    shown.reset();
-    return true;
+    return holds(record) && (shown.reset(), true);
+}
+
+bool FakeTrayIcons::holds(const TrayRecord& record) const {
+    return shellReady && shown && shown->window == record.window && shown->id == record.id;
 }
 
 int FakeTrayIcons::count(Op op) const {
@@ -59,12 +58,10 @@ int FakeTrayIcons::count(Op op) const {
 int FakeMessageBoxes::show(std::wstring_view text, int flags, std::wstring_view title) {
     shown.push_back({std::wstring(text), flags, std::wstring(title)});
     if (whileShown) whileShown();
-    if (!answers.empty()) {
-        int a = answers.front();
-        answers.pop_front();
-        return a;
-    }
-    return (flags & 0xF) == mb::OkOnly ? mb::AnswerOk : mb::AnswerNo;
+    if (answers.empty()) return (flags & 0xF) == mb::OkOnly ? mb::AnswerOk : mb::AnswerNo;
+    const int answer = answers.front();
+    answers.pop_front();
+    return answer;
 }
 
 }  // namespace lark::fake

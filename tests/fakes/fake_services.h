@@ -67,6 +67,9 @@ public:
     void shellRestarted() { shown.reset(); }  // the taskbar came back empty
     int count(Op op) const;
     const Call& last() const { return calls.back(); }
+
+private:
+    bool holds(const TrayRecord& record) const;  // the shell shows this window's icon of this id
 };
 
 struct FakeInstanceLock final : InstanceLock {
@@ -114,19 +117,14 @@ class FakeClock final : public Clock {
 public:
     TimeOfDay localTime() override { return now; }
     std::uint64_t milliseconds() override { return ms; }
-    TimeOfDay now{14, 5, 9};
+    TimeOfDay now{4, 5, 9};  // single digits: a time stamp pads each to two
     std::uint64_t ms = 1000;
 };
 
-// Holds nothing and never gives a block; for tests that do not reclaim.
-class NoBlocks final : public BlockAllocator {
-public:
-    void* claim(std::size_t bytes) override {
-        claimed.push_back(bytes);
-        return nullptr;
-    }
+// Never gives a block; for tests that do not reclaim.
+struct NoBlocks final : BlockAllocator {
+    void* claim(std::size_t) override { return nullptr; }
     void release(void*) override {}
-    std::vector<std::size_t> claimed;
 };
 
 }  // namespace lark::fake

@@ -1,7 +1,6 @@
 #include "tests/fakes/fake_ui.h"
 
 #include <algorithm>
-#include <stdexcept>
 
 namespace lark::fake {
 
@@ -11,7 +10,6 @@ void PrintTo(const Draw& d, std::ostream* os) {
         << +d.colour.g << "," << +d.colour.b << ")" << (d.pen == Pen::Dotted ? " dotted" : "") << " text of " << d.text.size()
         << " chars";
 }
-
 
 void FakeCanvas::text(int x, int y, std::wstring_view s, Rgb colour) { commands.push_back({Draw::Text, x, y, 0, 0, std::wstring(s), colour}); }
 void FakeCanvas::textRight(int right, int y, std::wstring_view s, Rgb colour, bool opaque) {
@@ -36,13 +34,11 @@ std::vector<Draw> FakeCanvas::sinceClear() const {
     return {last.base(), commands.end()};
 }
 
-
 void FakeScrollBar::setValue(int value) {
     if (value == value_) return;
     value_ = value;
     owner_.events().onScroll(desc.id);
 }
-
 
 FakeWindow::FakeWindow(FakeUi& ui, const WindowSpec& s, WindowEvents& events)
     : desc(s), ui_(ui), events_(events), handle_(ui.nextHandle_ += 0x10) {
@@ -68,21 +64,6 @@ PictureBox& FakeWindow::addPicture(const ControlSpec& s) { return keep(std::make
 CheckBox& FakeWindow::addCheck(const ControlSpec& s) { return keep(std::make_unique<FakeCheckBox>(*this, s)); }
 ComboList& FakeWindow::addCombo(const ControlSpec& s) { return keep(std::make_unique<FakeComboList>(*this, s)); }
 
-ControlState& FakeWindow::control(int id) const { return *controls_.at(id).state; }
-Control& FakeWindow::widget(int id) const { return *controls_.at(id).control; }
-
-template <class T>
-static T& as(Control& c, int id) {
-    auto* p = dynamic_cast<T*>(&c);
-    if (!p) throw std::logic_error("control " + std::to_string(id) + " is of another kind");
-    return *p;
-}
-
-FakeScrollBar& FakeWindow::scrollBar(int id) const { return as<FakeScrollBar>(widget(id), id); }
-FakePictureBox& FakeWindow::picture(int id) const { return as<FakePictureBox>(widget(id), id); }
-FakeCheckBox& FakeWindow::check(int id) const { return as<FakeCheckBox>(widget(id), id); }
-FakeComboList& FakeWindow::combo(int id) const { return as<FakeComboList>(widget(id), id); }
-
 void FakeWindow::show(ShowState state) {
     if (state == ShowState::Hidden) {
         visible_ = false;
@@ -94,41 +75,8 @@ void FakeWindow::show(ShowState state) {
     if (changed) events_.onResize(state);  // may hide the window again (a minimised main panel does)
 }
 
-bool FakeWindow::bringForward() {
-    ++forwards;
-    return visible_;
-}
-
-void FakeWindow::showPopupMenu(const std::vector<MenuItem>& items) { popups.push_back(items); }
-
-int FakeWindow::runModal() {
-    visible_ = true;
-    visible_ = false;
-    return 0;
-}
-
-bool FakeWindow::fire(int timerId) {
-    if (!timerRunning(timerId)) return false;
-    events_.onTimer(timerId);
-    return true;
-}
-
-
 std::unique_ptr<Window> FakeUi::createWindow(const WindowSpec& desc, WindowEvents& events) {
     return std::make_unique<FakeWindow>(*this, desc, events);
-}
-
-void FakeUi::pumpPending() {
-    ++pumps;
-    if (onPump) onPump();
-}
-
-Rgb FakeUi::systemColour(SysColour colour) const {
-    return colour == SysColour::ButtonShadow ? ButtonShadow : Highlight3D;
-}
-
-void FakeUi::endProcess() {
-    throw ProcessEnded{};
 }
 
 }  // namespace lark::fake

@@ -8,6 +8,7 @@
 #include <map>
 #include <memory>
 #include <ostream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -136,7 +137,7 @@ public:
     void show(ShowState state) override;
     ShowState state() const override { return state_; }
     bool visible() const override { return visible_; }
-    bool bringForward() override;
+    bool bringForward() override { return ++forwards, visible_; }
     void setIcon(Picture picture) override { icon_ = picture; }
     Picture icon() const override { return icon_; }
     void makeTopmost() override { topmost = true; }
@@ -144,19 +145,18 @@ public:
     void moveTo(int x, int y) override { left_ = x; top_ = y; }
     void startTimer(int id, int milliseconds) override { timers_[id] = milliseconds; }
     void stopTimer(int id) override { timers_.erase(id); }
-    void showPopupMenu(const std::vector<MenuItem>& items) override;
-    int runModal() override;
+    void showPopupMenu(const std::vector<MenuItem>& items) override { popups.push_back(items); }
+    int runModal() override { return 0; }
     void close() override { closed = true; visible_ = false; }
     std::uintptr_t handle() const override { return handle_; }
 
     // Looking in.
     const WindowSpec desc;
-    ControlState& control(int id) const;            // throws std::out_of_range for an unknown id
-    Control& widget(int id) const;
-    FakeScrollBar& scrollBar(int id) const;
-    FakePictureBox& picture(int id) const;
-    FakeCheckBox& check(int id) const;
-    FakeComboList& combo(int id) const;
+    ControlState& control(int id) const { return *controls_.at(id).state; }  // throws std::out_of_range for an unknown id
+    FakeScrollBar& scrollBar(int id) const { return as<FakeScrollBar>(id); }
+    FakePictureBox& picture(int id) const { return as<FakePictureBox>(id); }
+    FakeCheckBox& check(int id) const { return as<FakeCheckBox>(id); }
+    FakeComboList& combo(int id) const { return as<FakeComboList>(id); }
     bool timerRunning(int id) const { return timers_.count(id) != 0; }
     bool topmost = false;
     bool closed = false;
@@ -165,7 +165,7 @@ public:
 
     // Acting as the platform would.
     WindowEvents& events() { return events_; }
-    bool fire(int timerId);                          // one tick; false (and nothing) when stopped
+    bool fire(int id) { return timerRunning(id) && (events_.onTimer(id), true); }  // one tick; false (and nothing) when stopped
     void click(int id) { events_.onCommand(id); }
     void minimise() { show(ShowState::Minimised); }
 
@@ -173,6 +173,10 @@ public:
 
 private:
     template <class T> T& keep(std::unique_ptr<T> c);
+    template <class T> T& as(int id) const {
+        if (auto* c = dynamic_cast<T*>(controls_.at(id).control.get())) return *c;
+        throw std::logic_error("control " + std::to_string(id) + " is of another kind");
+    }
     struct Entry {
         std::unique_ptr<Control> control;
         ControlState* state;
@@ -196,11 +200,11 @@ struct ProcessEnded {};
 class FakeUi final : public Ui {
 public:
     std::unique_ptr<Window> createWindow(const WindowSpec& desc, WindowEvents& events) override;
-    void pumpPending() override;
+    void pumpPending() override { ++pumps; if (onPump) onPump(); }
     int run() override { return 0; }
     Size screen() const override { return screen_; }
-    Rgb systemColour(SysColour colour) const override;
-    [[noreturn]] void endProcess() override;
+    Rgb systemColour(SysColour colour) const override { return colour == SysColour::ButtonShadow ? ButtonShadow : Highlight3D; }
+    [[noreturn]] void endProcess() override { throw ProcessEnded{}; }
 
     // Windows that exist now, oldest first.
     const std::vector<FakeWindow*>& windows() const { return windows_; }

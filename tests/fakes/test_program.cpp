@@ -3,12 +3,14 @@
 #include <stdexcept>
 
 #include "shell/splash.h"
+#include "tray/tray_host.h"
 
 namespace lark::fake {
 
-TestProgram::TestProgram(BlockAllocator* blocks)
-    : program(Services{ui, memory, settings, tray, instance, messages, clock, blocks ? *blocks : noBlocks, files,
-                       shortcuts, registry, processes}) {
+TestProgram::TestProgram(BlockAllocator* blocks) : program(services(blocks ? *blocks : noBlocks)) {}
+
+Services TestProgram::services(BlockAllocator& blocks) {
+    return {ui, memory, settings, tray, instance, messages, clock, blocks, files, shortcuts, registry, processes};
 }
 
 FakeWindow& TestProgram::loadMainPanel() {
@@ -23,15 +25,10 @@ FakeWindow* TestProgram::window(std::wstring_view title) const {
     return nullptr;
 }
 
-FakeWindow& TestProgram::mainWindow() {
-    if (FakeWindow* w = window(MainPanelTitle)) return *w;
-    throw std::logic_error("the main panel is not loaded");
-}
+static FakeWindow& expected(FakeWindow* w, const char* missing) { return w ? *w : throw std::logic_error(missing); }
 
-FakeWindow& TestProgram::trayHost() {
-    if (FakeWindow* w = window(TrayHostTitle)) return *w;
-    throw std::logic_error("the tray host is not loaded");
-}
+FakeWindow& TestProgram::mainWindow() { return expected(window(MainPanelTitle), "the main panel is not loaded"); }
+FakeWindow& TestProgram::trayHost() { return expected(window(TrayHost::Title), "the tray host is not loaded"); }
 
 FakeWindow* TestProgram::splash() const {
     for (FakeWindow* w : ui.windows())

@@ -15,15 +15,10 @@
 
 namespace lark::fake {
 
-inline constexpr wchar_t TrayHostTitle[] = L"だみい";
-
 class TestProgram {
 public:
     // `blocks`: the allocator the program reclaims with; NoBlocks (gives nothing) when null.
-    explicit TestProgram(BlockAllocator* blocks = nullptr);
-    virtual ~TestProgram() = default;
-    TestProgram(const TestProgram&) = delete;
-    TestProgram& operator=(const TestProgram&) = delete;
+    explicit TestProgram(BlockAllocator* blocks = nullptr);  // not copyable, as the Program it holds
 
     FakeUi ui;
     FakeMemoryStats memory;
@@ -38,6 +33,8 @@ public:
     FakeRegistry registry;
     FakeProcesses processes;
     Program program;
+
+    Services services(BlockAllocator& blocks);  // the fakes above, reclaiming with `blocks`
 
     // Starts the program and lets the splash's time run out: the main panel is loaded and shown.
     FakeWindow& loadMainPanel();

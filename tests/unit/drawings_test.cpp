@@ -24,8 +24,7 @@ TEST(FreePercent, RoundsDownAndStaysWithinTheScale) {
     for (auto [total, free, pct] : {std::tuple{64, 0, 0}, {255, 128, 50}, {3, 1, 33}, {24105, 24104, 99},
                                     {512, 512, 100}, {24576, 6144, 25}, {100, 150, 100}})
         EXPECT_EQ(gauge::freePercent(total, free), pct) << total << " " << free;
-    EXPECT_FALSE(gauge::freePercent(0, 0));
-    EXPECT_FALSE(gauge::freePercent(0, 5));
+    for (int free : {0, 5}) EXPECT_FALSE(gauge::freePercent(0, free));
 }
 
 TEST(Level, FollowsTheTwelveStepTableAndShowsTheFullGaugeAtOneHundred) {
@@ -34,11 +33,8 @@ TEST(Level, FollowsTheTwelveStepTableAndShowsTheFullGaugeAtOneHundred) {
 }
 
 TEST(GaugeDrawing, DrawsTheFreePartOnlyFromFivePercent) {
-    EXPECT_FALSE(gauge::freeEdge(0));
-    EXPECT_FALSE(gauge::freeEdge(4));
-    EXPECT_EQ(gauge::freeEdge(5), 238);
-    EXPECT_EQ(gauge::freeEdge(50), 130);
-    EXPECT_EQ(gauge::freeEdge(100), 10);
+    for (auto [pct, edge] : {std::pair{0, std::optional<int>()}, {4, std::nullopt}, {5, 238}, {50, 130}, {100, 10}})
+        EXPECT_EQ(gauge::freeEdge(pct), edge) << pct;
 
     fake::FakeCanvas four, five;
     gauge::draw(four, 4);
@@ -48,15 +44,12 @@ TEST(GaugeDrawing, DrawsTheFreePartOnlyFromFivePercent) {
 }
 
 TEST(SliderAmount, IsSeventyEighthsOfTheTotalRoundedDownAndScaledByTheUnit) {
-    EXPECT_EQ(sliderAmount(255, 55), 179);  // 179.8...
-    EXPECT_EQ(sliderAmount(255, 5), 16);
-    EXPECT_EQ(sliderAmount(0, 28), 0);
-    EXPECT_EQ(sliderAmount(24576, 68), 21425);
-    EXPECT_EQ(warningBytes(255, 5, L"MB"), 16777216);
-    EXPECT_EQ(warningBytes(255, 0, L"MB"), 0);
-    EXPECT_EQ(warningBytes(1000, 5, L"KB"), 64 * 1024);
-    EXPECT_EQ(warningBytes(1000, 5, L"Byte"), 64);
-    EXPECT_EQ(warningBytes(131072, 28, L"MB"), std::int64_t{47051} * 1048576);  // about 46 GiB: no overflow
+    for (auto [total, steps, amount] : {std::tuple{255, 55, 179}, {255, 5, 16}, {0, 28, 0}, {24576, 68, 21425}})  // 179.8 down
+        EXPECT_EQ(sliderAmount(total, steps), amount) << total << " " << steps;
+    const std::tuple<double, int, const wchar_t*, std::int64_t> warnings[] = {
+        {255, 5, L"MB", 16777216}, {255, 0, L"MB", 0}, {1000, 5, L"KB", 64 * 1024}, {1000, 5, L"Byte", 64},
+        {131072, 28, L"MB", std::int64_t{47051} * 1048576}};  // about 46 GiB: no overflow
+    for (auto [total, steps, unit, bytes] : warnings) EXPECT_EQ(warningBytes(total, steps, unit), bytes) << total << unit;
 }
 
 // Each label is right-aligned in six characters, rounded down, and keeps every digit of a large total.

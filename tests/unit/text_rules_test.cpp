@@ -19,9 +19,7 @@ TEST(NumberText, BlankForTheSignOfNonNegativesPointOnlyForFractionsFifteenDigits
 }
 
 TEST(ParseNumber, ReadsDecimalTextAndNothingElse) {
-    EXPECT_EQ(parseNumber(L"55"), 55);
-    EXPECT_EQ(parseNumber(L" -12 "), -12);
-    EXPECT_EQ(parseNumber(L"+.5"), 0.5);
+    for (auto [text, value] : {std::pair{L"55", 55.0}, {L" -12 ", -12.0}, {L"+.5", 0.5}}) EXPECT_EQ(parseNumber(text), value) << value;
     for (const wchar_t* bad : {L"", L" ", L"abc", L"5x", L"1,000", L"1e3", L"--1", L"1-", L".", L"1.2.3", L"ー１"})
         EXPECT_FALSE(parseNumber(bad)) << "text with " << std::wstring(bad).size() << " chars";
     EXPECT_EQ(labelNumber(L"garbage"), 0);
@@ -42,12 +40,9 @@ TEST(SizeText, UnitThresholdsAndSixtyFourBitSizes) {
                  {24 * GiB, L"MB", L"24576"},
                  {128ull * 1024 * GiB, L"MB", L"134217728"}};  // a 64-bit process's address space
     for (const auto& c : cases) {
-        SizeText t = sizeText(c.bytes);
+        const SizeText t = sizeText(c.bytes);
         EXPECT_EQ(t.unit, c.unit) << c.bytes;
-        if (c.number)
-            EXPECT_EQ(t.number, std::wstring(c.number)) << c.bytes;
-        else
-            EXPECT_FALSE(t.number) << c.bytes;
+        EXPECT_EQ(t.number, c.number ? std::optional<std::wstring>(c.number) : std::nullopt) << c.bytes;
     }
 }
 

@@ -79,7 +79,7 @@ TEST_F(CanvasTest, ClearGoesBackToTheKeptBackgroundWhichARescaleRendersAgain) {
 
 struct Recorder : WindowEvents {
     std::vector<int> commands, trayCodes;
-    int closes = 0, endSessions = 0, shellRestarts = 0, dpiChanges = 0;
+    int closes = 0, endSessions = 0, dpiChanges = 0;
     std::function<void()> whenTimer;
 
     void onTimer(int) override { whenTimer ? whenTimer() : void(); }
@@ -87,7 +87,6 @@ struct Recorder : WindowEvents {
     void onClose() override { ++closes; }
     void onEndSession() override { ++endSessions; }
     void onTrayMouse(int code) override { trayCodes.push_back(code); }
-    void onShellRestart() override { ++shellRestarts; }
     void onDpiChanged() override { ++dpiChanges; }
 };
 
@@ -150,14 +149,13 @@ TEST_F(WindowTest, KeyboardWalksTheControlsAndRunsTheButtons) {
     EXPECT_EQ(events.commands, (std::vector<int>{1, 6, 3}));
 }
 
-// The hidden host takes tray callbacks and taskbar restarts; the owner decides what closing means,
-// and the end of the session reaches it only when the session does end.
-TEST_F(WindowTest, TrayCallbacksTaskbarRestartsCloseAndEndSessionGoToTheOwner) {
+// The hidden host takes tray callbacks (taskbar restarts: test_tray.py); the owner decides what closing
+// means, and the end of the session reaches it only when the session does end.
+TEST_F(WindowTest, TrayCallbacksCloseAndEndSessionGoToTheOwner) {
     auto host = make(WindowStyle::Hidden, {100, 50}, L"だみい");
     // The keyboard's selection and context menu read as the mouse's; the shell's extra select is dropped.
     for (LPARAM code : {LPARAM{WM_CONTEXTMENU}, LPARAM{NIN_KEYSELECT}, LPARAM{NIN_SELECT}, LPARAM{WM_RBUTTONDOWN}, LPARAM{WM_LBUTTONDBLCLK}})
         ::SendMessageW(hwndOf(*host), WM_MOUSEMOVE, 0, code);
-    ::SendMessageW(HWND_BROADCAST, ::RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);  // reaches top-level windows only
     auto w = panel();  // an ordinary window's mouse moves are not tray callbacks
     ::SendMessageW(hwndOf(*w), WM_MOUSEMOVE, 0, MAKELPARAM(20, 20));
     ::SendMessageW(hwndOf(*w), WM_CLOSE, 0, 0);
@@ -166,22 +164,21 @@ TEST_F(WindowTest, TrayCallbacksTaskbarRestartsCloseAndEndSessionGoToTheOwner) {
     EXPECT_EQ(events.endSessions, 0);
     ::SendMessageW(hwndOf(*w), WM_ENDSESSION, TRUE, 0);
     EXPECT_EQ(events.trayCodes, (std::vector<int>{516, 513, 516, 515}));
-    EXPECT_EQ((std::vector{events.shellRestarts, events.closes, events.endSessions, ::IsWindow(hwndOf(*w))}), (std::vector{1, 1, 1, 1}));
+    EXPECT_EQ((std::vector{events.closes, events.endSessions, ::IsWindow(hwndOf(*w))}), (std::vector{1, 1, 1}));
 }
 
-// Shown or hidden in the tray, the panel owns the dialog and takes no input until it closes.
+// Even hidden in the tray, the panel owns the dialog and takes no input until it closes (shown:
+// test_options.py).
 TEST_F(WindowTest, ModalDialogIsOwnedByThePanelAndDisablesItWhileItRuns) {
     auto main = panel();
-    for (ShowState state : {ShowState::Normal, ShowState::Hidden}) {
-        main->show(state);
-        auto dialog = make(WindowStyle::Dialog, {401, 182}, L"Larkspan オプション");
-        EXPECT_EQ(::GetWindow(hwndOf(*dialog), GW_OWNER), hwndOf(*main));  // off the taskbar
-        bool ownerDisabled = false;
-        events.whenTimer = [&] { ownerDisabled = !::IsWindowEnabled(hwndOf(*main)), dialog->close(); };
-        dialog->startTimer(1, 10);
-        dialog->runModal();
-        EXPECT_TRUE(ownerDisabled && ::IsWindowEnabled(hwndOf(*main))) << static_cast<int>(state);
-    }
+    main->show(ShowState::Hidden);
+    auto dialog = make(WindowStyle::Dialog, {401, 182}, L"Larkspan オプション");
+    EXPECT_EQ(::GetWindow(hwndOf(*dialog), GW_OWNER), hwndOf(*main));  // off the taskbar
+    bool ownerDisabled = false;
+    events.whenTimer = [&] { ownerDisabled = !::IsWindowEnabled(hwndOf(*main)), dialog->close(); };
+    dialog->startTimer(1, 10);
+    dialog->runModal();
+    EXPECT_TRUE(ownerDisabled && ::IsWindowEnabled(hwndOf(*main)));
 }
 
 TEST_F(WindowTest, DpiChangeRescalesTheWindowItsControlsAndCanvases) {
