@@ -147,8 +147,9 @@ int keys(const Args& a) {
         const std::wstring& k = a[i];
         const UINT vk = k == L"Esc" ? VK_ESCAPE : k == L"Enter" ? VK_RETURN : k.size() == 1 ? std::towupper(k[0])
                       : k[0] == L'F' && std::iswdigit(k[1]) ? VK_F1 + UINT(number(k.substr(1))) - 1 : 0;
-        if (!vk || !PostMessageW(find(a[0]), WM_KEYDOWN, vk, 1) || !PostMessageW(find(a[0]), WM_KEYUP, vk, 0xC0000001))
-            return fail(L"cannot post " + k + L" to " + a[0]);
+        // A box may close on the key-down before its key-up is posted: that key went through.
+        if (!vk || !PostMessageW(find(a[0]), WM_KEYDOWN, vk, 1)) return fail(L"cannot post " + k + L" to " + a[0]);
+        PostMessageW(find(a[0]), WM_KEYUP, vk, 0xC0000001);
     }
     return 0;
 }
