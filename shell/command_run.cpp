@@ -53,6 +53,19 @@ private:
     NoCanvas canvas_;
 };
 
+// Writes the text with Windows' line ends where standard output goes: into a console as it is, and
+// into a file, pipe or device in the code page a console program there would use, that of the
+// console the program was started from (a file read with `type` or a pipe into `findstr` then reads
+// right), or UTF-8 when there is none. False when there is nowhere to write.
+bool writeLine(Console& console, std::wstring_view line) {
+    std::wstring text;
+    for (wchar_t c : line) c == L'\n' ? text += L"\r\n" : text += c;
+    text += L"\r\n";
+    if (console.output() != Console::Output::Redirected) return console.writeConsole(text);
+    const unsigned codePage = console.consoleCodePage();
+    return console.writeRedirected(text, codePage ? codePage : Utf8CodePage);
+}
+
 ReclaimResult runHere(Command command, const Services& services) {
     const Settings settings = loadSettings(services.settings);
     NoPanel panel(settings);
@@ -72,13 +85,15 @@ std::optional<int> runCommandLine(const std::vector<std::wstring>& arguments, co
     const Command command = parseCommandLine(arguments);
     switch (command) {
         case Command::None: return std::nullopt;
+        // A script or a scheduled task has nobody to click a box away: the box comes only where
+        // a person sees it, for a wrong switch only when nothing else would tell them.
         case Command::Usage:
-            console.writeLine(Usage);
-            services.messages.show(Usage, mb::Information, ProgramTitle);
+            writeLine(console, Usage);
+            if (console.interactiveDesktop()) services.messages.show(Usage, mb::Information, ProgramTitle);
             return exit_code::Grew;
         case Command::Bad:
-            // A script or a scheduled task has no one to click the box away: a console is enough.
-            if (!console.writeLine(Usage)) services.messages.show(Usage, mb::Critical, ProgramTitle);
+            if (!writeLine(console, Usage) && console.interactiveDesktop())
+                services.messages.show(Usage, mb::Critical, ProgramTitle);
             return exit_code::BadArguments;
         default: break;
     }
@@ -88,7 +103,7 @@ std::optional<int> runCommandLine(const std::vector<std::wstring>& arguments, co
             runningCopy.send(TrayHost::Title, forwarding::Tag, payload, forwarding::AnswerMilliseconds));
     }
     const ReclaimResult result = runHere(command, services);
-    console.writeLine(result.text);
+    writeLine(console, result.text);
     return result.gain > 0 ? exit_code::Grew : exit_code::DidNotGrow;
 }
 

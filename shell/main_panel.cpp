@@ -15,7 +15,7 @@ constexpr int MonitorMilliseconds = 200;
 // Ten a second: the graph spans 20 seconds and the low-memory test reacts within a tenth of one.
 constexpr int WarningMilliseconds = 100;
 constexpr wchar_t LowMemoryQuestion[] = L"空きメモリが警告値より少なくなっています。\rシステムメモリを確保しますか？";
-constexpr wchar_t LowMemorySecured[] = L"空きメモリが警告値を下回ったため、空き領域を確保しました。\n";
+constexpr wchar_t LowMemorySecured[] = L"空きメモリが警告値を下回ったため、空き領域の確保を実行しました。\n";
 constexpr int CleanupViewParkedTop = 280;  // below the client area, where the cleanup view waits between runs
 
 // Window texts of drawings and sliders are written only when what they say changes.

@@ -10,7 +10,7 @@ namespace lark {
 
 namespace {
 constexpr wchar_t StartingTip[] = L"Larkspan - 起動準備をしています";
-constexpr wchar_t ForwardedSecuring[] = L"コマンドラインからの指示で空き領域を確保しました。\n";
+constexpr wchar_t ForwardedSecuring[] = L"コマンドラインからの指示で空き領域の確保を実行しました。\n";
 constexpr wchar_t ForwardedCleanup[] = L"コマンドラインからの指示でメモリ クリーンアップを行いました。\n";
 }
 

@@ -115,11 +115,12 @@ void touchAll(char* base, std::size_t bytes, std::size_t page, unsigned threads)
 }  // namespace
 
 Win32BlockAllocator::Win32BlockAllocator(std::size_t largestBlock)
-    : largestBlock_(std::max<std::size_t>(largestBlock, 1)),
+    : largestBlock_(largestBlock),
       pageSize_(systemPageSize()),
       threads_(std::max(1u, std::thread::hardware_concurrency())) {}
 
 void* Win32BlockAllocator::claim(std::size_t bytes) {
+    if (largestBlock_ == 0) return nullptr;
     bytes = std::clamp<std::size_t>(bytes, 1, largestBlock_);
     void* block = VirtualAlloc(nullptr, bytes, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);
     if (!block) return nullptr;
@@ -149,7 +150,7 @@ std::size_t Win32BlockAllocator::largestBlockFromEnvironment() {
     if (length == 0 || length >= std::size(text)) return SIZE_MAX;
     wchar_t* end = nullptr;
     const unsigned long long mib = std::wcstoull(text, &end, 10);
-    if (end == text || *end != L'\0' || text[0] == L'-' || mib == 0 || mib > (SIZE_MAX >> 20)) return SIZE_MAX;
+    if (end == text || *end != L'\0' || text[0] == L'-' || mib > (SIZE_MAX >> 20)) return SIZE_MAX;
     return static_cast<std::size_t>(mib) << 20;
 }
 

@@ -10,15 +10,16 @@ namespace lark {
 
 class Win32BlockAllocator final : public BlockAllocator {
 public:
-    // No block is ever larger than `largestBlock` (bytes); larger requests are cut to it.
+    // No block is ever larger than `largestBlock` (bytes); larger requests are cut to it, and with
+    // 0 no block is given at all.
     explicit Win32BlockAllocator(std::size_t largestBlock = SIZE_MAX);
 
     void* claim(std::size_t bytes) override;
     void release(void* block) override;
 
     // The test and diagnostic cap on the size of every block, in MiB, from the environment
-    // variable LARKSPAN_MAX_BLOCK_MIB; no cap (SIZE_MAX) when it is missing or not a number.
-    // It can only make the program claim less than it otherwise would.
+    // variable LARKSPAN_MAX_BLOCK_MIB; no cap (SIZE_MAX) when it is missing or not a number. It
+    // can only make the program claim less than it otherwise would: 0 claims nothing.
     static std::size_t largestBlockFromEnvironment();
 
 private:

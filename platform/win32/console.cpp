@@ -1,7 +1,5 @@
 #include "platform/win32/console.h"
 
-#include <windows.h>
-
 #include <string>
 
 #include "platform/win32/handles.h"
@@ -10,38 +8,65 @@ namespace lark::win32 {
 
 namespace {
 
-bool writeUtf8(HANDLE out, const std::wstring& text) {
-    const int chars = static_cast<int>(text.size());
-    const int bytes = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), chars, nullptr, 0, nullptr, nullptr);
-    if (bytes <= 0) return false;
-    std::string utf8(static_cast<std::size_t>(bytes), '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, text.data(), chars, utf8.data(), bytes, nullptr, nullptr);
-    DWORD written = 0;
-    return ::WriteFile(out, utf8.data(), static_cast<DWORD>(bytes), &written, nullptr) && written == DWORD(bytes);
-}
-
-bool writeConsole(HANDLE console, const std::wstring& text) {
+bool writeConsoleTo(HANDLE console, std::wstring_view text) {
     DWORD written = 0;
     return ::WriteConsoleW(console, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) != FALSE;
 }
 
+std::string encoded(std::wstring_view text, unsigned codePage) {
+    const int chars = static_cast<int>(text.size());
+    const int bytes = ::WideCharToMultiByte(codePage, 0, text.data(), chars, nullptr, 0, nullptr, nullptr);
+    if (bytes <= 0) return {};
+    std::string out(static_cast<std::size_t>(bytes), '\0');
+    ::WideCharToMultiByte(codePage, 0, text.data(), chars, out.data(), bytes, nullptr, nullptr);
+    return out;
+}
+
 }  // namespace
 
-bool Win32Console::writeLine(std::wstring_view line) {
-    std::wstring text;  // Windows' line ends, in the console and in a file
-    for (wchar_t c : line) c == L'\n' ? text += L"\r\n" : text += c;
-    text += L"\r\n";
-    HANDLE out = ::GetStdHandle(STD_OUTPUT_HANDLE);
-    const DWORD type = out && out != INVALID_HANDLE_VALUE ? ::GetFileType(out) : FILE_TYPE_UNKNOWN;
-    if (type == FILE_TYPE_DISK || type == FILE_TYPE_PIPE) return writeUtf8(out, text);
-    if (type == FILE_TYPE_CHAR && writeConsole(out, text)) return true;
-    if (!attached_) attached_ = ::AttachConsole(ATTACH_PARENT_PROCESS) != FALSE;
-    if (!attached_) return false;
+Win32Console::Win32Console() : out_(::GetStdHandle(STD_OUTPUT_HANDLE)) {}
+
+Console::Output Win32Console::output() {
+    if (!out_ || out_ == INVALID_HANDLE_VALUE) return Output::None;
+    ::SetLastError(NO_ERROR);
+    const DWORD type = ::GetFileType(out_);
+    if (type == FILE_TYPE_UNKNOWN && ::GetLastError() != NO_ERROR) return Output::None;  // a stale handle
+    DWORD mode = 0;
+    return type == FILE_TYPE_CHAR && ::GetConsoleMode(out_, &mode) ? Output::Console : Output::Redirected;
+}
+
+bool Win32Console::writeConsole(std::wstring_view text) {
+    if (output() == Output::Console) return writeConsoleTo(out_, text);
+    if (!attachParent()) return false;
     HANDLE opened = ::CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                   OPEN_EXISTING, 0, nullptr);
     if (opened == INVALID_HANDLE_VALUE) return false;
     UniqueHandle console(opened);
-    return writeConsole(console.get(), text);
+    return writeConsoleTo(console.get(), text);
+}
+
+bool Win32Console::writeRedirected(std::wstring_view text, unsigned codePage) {
+    std::string bytes = encoded(text, codePage);
+    if (bytes.empty()) bytes = encoded(text, CP_UTF8);  // a code page Windows cannot write in
+    DWORD written = 0;
+    return !bytes.empty() && ::WriteFile(out_, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+           written == bytes.size();
+}
+
+unsigned Win32Console::consoleCodePage() { return attachParent() ? ::GetConsoleOutputCP() : 0; }
+
+bool Win32Console::attachParent() {
+    if (!attached_) attached_ = ::AttachConsole(ATTACH_PARENT_PROCESS) || ::GetLastError() == ERROR_ACCESS_DENIED;
+    return attached_;
+}
+
+// A service's or a scheduled task's window station is not visible: nobody could answer a box there.
+// When it cannot be told, a person is assumed to be there.
+bool Win32Console::interactiveDesktop() {
+    USEROBJECTFLAGS flags{};
+    HWINSTA station = ::GetProcessWindowStation();
+    if (!station || !::GetUserObjectInformationW(station, UOI_FLAGS, &flags, sizeof flags, nullptr)) return true;
+    return (flags.dwFlags & WSF_VISIBLE) != 0;
 }
 
 }  // namespace lark::win32

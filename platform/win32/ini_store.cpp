@@ -14,7 +14,10 @@ std::optional<std::wstring> IniSettingsStore::read(std::wstring_view key) {
     return text;
 }
 
+// Deleting the file is how a user ends portable mode: a copy still running must not bring it back.
 bool IniSettingsStore::write(std::wstring_view key, std::wstring_view value) {
+    const DWORD attributes = ::GetFileAttributesW(path_.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) return false;
     const std::wstring name(key), text(value);
     return ::WritePrivateProfileStringW(IniSection, name.c_str(), text.c_str(), path_.c_str()) != FALSE;
 }

@@ -18,7 +18,8 @@ public:
 
     explicit IniSettingsStore(std::wstring path) : path_(std::move(path)) {}
     std::optional<std::wstring> read(std::wstring_view key) override;
-    // False when the file cannot be written (a read-only folder or file).
+    // False when the file cannot be written (a read-only folder or file) or is gone: a file that
+    // vanished is never made again.
     bool write(std::wstring_view key, std::wstring_view value) override;
 
 private:

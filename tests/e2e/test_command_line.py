@@ -1,6 +1,7 @@
 """The command line: a run with no copy of the program about, a command handed to the running copy,
 bad arguments; a portable copy's settings beside the program."""
 
+import os
 import re
 import shutil
 import subprocess
@@ -60,8 +61,35 @@ class CommandLineTest(LarkspanCase):
         self.driver.click(BOX, IDOK)
         self.assertFalse(self.shown(MAIN), "the panel came out of the tray")
 
+    def test_a_script_that_sends_the_output_to_nul_never_waits_for_a_click(self):
+        windows = lambda path: "Z:" + str(path).replace("/", "\\")
+        script, out = self.out / "quiet.cmd", self.out / "quiet.out"
+        exe = windows(env("LARK_EXE"))
+        script.write_bytes(f'@echo off\r\n"{exe}" /bogus > nul\r\necho %ERRORLEVEL%\r\n'
+                           f'"{exe}" /secure > nul\r\necho %ERRORLEVEL%\r\n'.encode())
+        with out.open("wb") as output:
+            process = subprocess.Popen([env("WINE"), "cmd", "/c", windows(script)], stdin=subprocess.DEVNULL, stdout=output,
+                                       stderr=subprocess.DEVNULL)
+        self.apps.append(process)
+        seen, deadline = set(), time.monotonic() + 30
+        while process.poll() is None and time.monotonic() < deadline:
+            seen |= {w.title for w in self.driver.windows() if w.visible and w.title in (BOX, MAIN)}
+            time.sleep(0.2)
+        self.finish(process, 1)  # cmd ends with the last ERRORLEVEL
+        self.assertRegex(out.read_text(), r"^2\r?\n[01]\r?\n$")
+        self.assertFalse(seen, "a window while the script ran")
+
+        # Into a file from a Japanese console: in its code page, 932, as `type` reads it.
+        script.write_bytes(f'"{exe}" /secure > "{windows(out)}"\r\n'.encode())
+        process = subprocess.Popen([env("WINE"), "wineconsole", "cmd", "/c", windows(script)], stdin=subprocess.DEVNULL,
+                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, env=dict(os.environ, LC_ALL="ja_JP.UTF-8"))
+        self.apps.append(process)
+        self.finish(process, 60)
+        self.assertRegex(out.read_bytes().decode("cp932"), SECURED)
+
     def test_a_portable_copy_keeps_its_settings_in_its_folder_and_runs_in_a_read_only_one(self):
-        for name, read_only in (("portable", False), ("read-only", True)):
+        for name in ("portable", "read-only", "deleted"):
+            read_only = name == "read-only"
             folder = self.out / name
             shutil.rmtree(folder, ignore_errors=True), folder.mkdir()
             exe, ini = shutil.copy(env("LARK_EXE"), folder), shutil.copy(ROOT / "packaging" / "larkspan.ini", folder)
@@ -74,7 +102,12 @@ class CommandLineTest(LarkspanCase):
             app = self.start_app(exe=exe)
             self.driver.scroll(MAIN, ID_AMOUNT_BAR, "thumb", 30)
             self.assertEqual(wait_until(lambda: self.slider(ID_AMOUNT_BAR), (30).__eq__), 30)
+            if name == "deleted":  # portable mode switched off while the copy runs
+                Path(ini).unlink()
             self.assertEqual((self.close(app), app.returncode), ({}, 0), "a portable copy wrote to the registry")
             self.assertIsNone(registry_values(), "a portable copy made the settings key")
+            if name == "deleted":
+                self.assertFalse(Path(ini).exists(), "the deleted larkspan.ini came back")
+                continue
             saved = dict(line.split("=", 1) for line in Path(ini).read_text().splitlines()[1:])
             self.assertEqual(saved, dict(DEFAULTS, Flag01="55" if read_only else "30"))

@@ -78,9 +78,22 @@ struct FakeInstanceLock final : InstanceLock {
 };
 
 struct FakeConsole final : Console {
-    bool writeLine(std::wstring_view text) override { return there && (lines.emplace_back(text), true); }
-    bool there = true;  // false: started with nowhere to write
-    std::vector<std::wstring> lines;
+    Output output() override { return where; }
+    bool writeConsole(std::wstring_view text) override { return consoleThere && (lines.push_back({std::wstring(text), 0}), true); }
+    bool writeRedirected(std::wstring_view text, unsigned codePage) override { return lines.push_back({std::wstring(text), codePage}), true; }
+    unsigned consoleCodePage() override { return consoleThere ? codePage : 0; }
+    bool interactiveDesktop() override { return desktop; }
+
+    Output where = Output::Console;
+    bool consoleThere = true;  // a console to write into or attach to
+    unsigned codePage = 932;
+    bool desktop = true;
+    struct Line {
+        std::wstring text;
+        unsigned codePage;  // 0: written into a console
+        friend bool operator==(const Line&, const Line&) = default;
+    };
+    std::vector<Line> lines;
 };
 
 struct FakeRunningCopy final : RunningCopy {

@@ -72,25 +72,52 @@ TEST_F(CommandStart, ARunHereShowsNothingAndEndsWithWhetherMemoryGrew) {
     EXPECT_EQ(run({}), -1);  // no argument: the program starts as usual
     EXPECT_EQ(run({L"/secure"}), exit_code::Grew);
     EXPECT_EQ(blocks.claims.size(), 1u);
-    EXPECT_EQ(console.lines, std::vector<std::wstring>{L" 8MB メモリ確保に成功しました"});
+    EXPECT_EQ(console.lines, (std::vector<fake::FakeConsole::Line>{{L" 8MB メモリ確保に成功しました\r\n", 0}}));
     bonus = 0;
     settings.values[L"Flag07"] = L"False";  // the stored mode: full, nine passes
     EXPECT_EQ(run({L"/cleanup"}), exit_code::DidNotGrow);
-    EXPECT_EQ(console.lines.back(), L"メモリ内容は既に最適化されています");
+    EXPECT_EQ(console.lines.back().text, L"メモリ内容は既に最適化されています\r\n");
     EXPECT_GT(blocks.claims.size(), 16u * 3);
     EXPECT_EQ(blocks.heldBlocks(), 0u);
     // No window, icon, box or other copy had any part in it.
     EXPECT_EQ(std::tuple(ui.windows().size(), tray.calls.size(), messages.shown.size(), runningCopy.sent.size()), std::tuple(0u, 0u, 0u, 0u));
 }
 
-// With nowhere to write the usage, a box shows it (written out and with no box: test_command_line.py).
-TEST_F(CommandStart, BadArgumentsRunNothingAndShowTheUsageWhereItCanBeRead) {
-    console.there = false;
-    EXPECT_EQ(run({L"/secure", L"now"}), exit_code::BadArguments);
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_NE(messages.shown[0].text.find(L"/cleanup:full"), std::wstring::npos);
-    EXPECT_EQ(run({L"/?"}), exit_code::Grew);
-    EXPECT_EQ(messages.shown.size(), 2u);
+// Output into a console stays UTF-16; into a file, pipe or NUL it takes the code page of the console
+// the program came from, else UTF-8. A box comes only where a person sees it, for a wrong switch only
+// when nothing else would tell them.
+TEST_F(CommandStart, TheUsageGoesWhereItCanBeReadAndNeverWaitsForAClickInAScript) {
+    using Out = Console::Output;
+    const struct {
+        Out output;
+        bool consoleThere, desktop;
+        unsigned written;  // the code page, 0 for the console, -1 for nothing
+        bool badBox, usageBox;
+    } cases[] = {
+        {Out::Console, true, true, 0, false, true},
+        {Out::Redirected, true, true, 932, false, true},    // "> out.txt" in a Japanese console
+        {Out::Redirected, false, false, Utf8CodePage, false, false},  // "> nul" in a task run without a desktop
+        {Out::None, true, true, 0, false, true},            // the parent's console
+        {Out::None, false, true, unsigned(-1), true, true},  // a shortcut with a mistyped switch
+        {Out::None, false, false, unsigned(-1), false, false},
+    };
+    for (const auto& c : cases) {
+        std::tie(console.where, console.consoleThere, console.desktop) = std::tuple(c.output, c.consoleThere, c.desktop);
+        console.lines.clear(), messages.shown.clear();
+        EXPECT_EQ(run({L"/secure", L"now"}), exit_code::BadArguments);
+        ASSERT_EQ(messages.shown.size(), c.badBox ? 1u : 0u) << int(c.output) << c.consoleThere << c.desktop;
+        if (c.badBox) EXPECT_NE(messages.shown[0].text.find(L"/cleanup:full"), std::wstring::npos);
+        EXPECT_EQ(run({L"/?"}), exit_code::Grew);
+        EXPECT_EQ(messages.shown.size(), (c.badBox ? 1u : 0u) + (c.usageBox ? 1u : 0u));
+        if (c.written == unsigned(-1)) {
+            EXPECT_TRUE(console.lines.empty());
+            continue;
+        }
+        ASSERT_EQ(console.lines.size(), 2u);
+        EXPECT_EQ(console.lines[0], console.lines[1]);
+        EXPECT_EQ(console.lines[0].codePage, c.written);
+        EXPECT_NE(console.lines[0].text.find(L"/cleanup:full : 完全クリーンアップを行います\r\n/?"), std::wstring::npos);
+    }
     EXPECT_EQ(blocks.claims.size() + runningCopy.sent.size(), 0u);
 }
 

@@ -123,7 +123,7 @@ TEST_F(Tray, ACommandFromANewCopyRunsAsTheTrayMenusWouldAndSaysHowItWent) {
     const TrayRecord notice = tray.last().record;
     EXPECT_EQ(notice.flags, nif::Info);
     EXPECT_EQ(notice.infoTitle, L"Larkspan");
-    EXPECT_EQ(notice.info, L"コマンドラインからの指示で空き領域を確保しました。\nメモリを確保できませんでした");
+    EXPECT_EQ(notice.info, L"コマンドラインからの指示で空き領域の確保を実行しました。\nメモリを確保できませんでした");
     EXPECT_EQ(notice.infoFlags, niif::Information | niif::NoSound | niif::RespectQuietTime);
     EXPECT_NE(tray.shown->tip, L"");  // the icon's picture and tip stay
 
@@ -149,7 +149,7 @@ TEST_F(Tray, TheLowMemorySecuringIsToldOfWhileThePanelIsHidden) {
     EXPECT_FALSE(tray.last().record.flags & nif::Info);
     warningTick();
     EXPECT_EQ(memory.freshSamples, 4);
-    EXPECT_EQ(tray.last().record.info, L"空きメモリが警告値を下回ったため、空き領域を確保しました。\nメモリを確保できませんでした");
+    EXPECT_EQ(tray.last().record.info, L"空きメモリが警告値を下回ったため、空き領域の確保を実行しました。\nメモリを確保できませんでした");
 }
 
 }  // namespace

@@ -116,10 +116,11 @@ TEST(BlockAllocatorTest, RequestsOfEverySizeAndTheCap) {
     void* block = capped.claim(std::size_t{1} << 40);  // a TiB asked, 2 MiB given
     EXPECT_EQ(query(block).RegionSize, 2 * MiB);
     capped.release(block);
+    EXPECT_EQ(Win32BlockAllocator(0).claim(1), nullptr);
 
     const wchar_t* name = L"LARKSPAN_MAX_BLOCK_MIB";
     for (auto [text, cap] : {std::pair<const wchar_t*, std::size_t>{nullptr, SIZE_MAX}, {L"64", 64 * MiB}, {L"", SIZE_MAX},
-                             {L"0", SIZE_MAX}, {L"-3", SIZE_MAX}, {L"12x", SIZE_MAX}, {L"99999999999999999999", SIZE_MAX},
+                             {L"0", 0}, {L"-3", SIZE_MAX}, {L"12x", SIZE_MAX}, {L"99999999999999999999", SIZE_MAX},
                              {L"17592186044416", SIZE_MAX}}) {
         ::SetEnvironmentVariableW(name, text);
         EXPECT_EQ(Win32BlockAllocator::largestBlockFromEnvironment(), cap) << (text ? text : L"(unset)");
@@ -148,7 +149,7 @@ TEST(RegistryTest, TextsRoundTripAndForeignValuesReadSafely) {
 }
 
 // A portable copy's file as an editor may have saved it, in UTF-16 or ANSI: values read as from the
-// registry, with the same fallbacks; a file that cannot be written reports it.
+// registry, with the same fallbacks; a file that cannot be written, or was deleted, reports it.
 TEST(IniStoreTest, EitherEncodingReadsAndBadValuesFallBack) {
     const fs::path file = fs::temp_directory_path() / "larkspan-test.ini";
     const std::string good = "[Larkspan100]\r\nFlag01=12\r\nFlag02=abc\r\nFlag05=false\r\nFlag06=99999999999\r\n";
@@ -171,6 +172,8 @@ TEST(IniStoreTest, EitherEncodingReadsAndBadValuesFallBack) {
     EXPECT_EQ(IniSettingsStore(file.wstring()).read(L"Flag01"), std::nullopt);  // no section of ours
     EXPECT_FALSE(IniSettingsStore((file.parent_path() / "no such folder" / "larkspan.ini").wstring()).write(L"Flag01", L"3"));
     fs::remove(file);
+    EXPECT_FALSE(IniSettingsStore(file.wstring()).write(L"Flag01", L"3"));  // deleted by the user: gone for good
+    EXPECT_FALSE(fs::exists(file));
 }
 
 TEST(InstanceLockTest, SecondHolderFindsTheFirstUntilItGoes) {
