@@ -62,12 +62,14 @@ std::optional<std::uint64_t> requestBytes(std::wstring_view amount, std::wstring
     return static_cast<std::uint64_t>(top) + 1;
 }
 
-std::wstring secureResult(std::int64_t gain) {
-    if (gain <= 0) return L"メモリを確保できませんでした";
-    static constexpr const wchar_t* Tails[] = {L"Byte メモリ確保に成功しました", L"KB メモリ確保に成功しました",
-                                               L"MB メモリ確保に成功しました"};
+std::wstring gainText(std::int64_t gain) {
+    static constexpr const wchar_t* Units[] = {L"Byte", L"KB", L"MB"};
     const Figure figure = gainFigure(gain);
-    return numberText(figure.value) + Tails[figure.unit];
+    return numberText(figure.value) + Units[figure.unit];
+}
+
+std::wstring secureResult(std::int64_t gain) {
+    return gain > 0 ? gainText(gain) + L" メモリ確保に成功しました" : L"メモリを確保できませんでした";
 }
 
 std::wstring cleanupResult(std::int64_t gain) {

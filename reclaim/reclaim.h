@@ -42,7 +42,9 @@ std::uint64_t safeClaimBytes(std::uint64_t wanted, const Headroom& now, std::uin
 // non-negative number.
 std::optional<std::uint64_t> requestBytes(std::wstring_view amount, std::wstring_view unit);
 
-// The result texts for a gain in bytes: the figure (with its sign position) and the sentence.
+// A positive gain as the results write it, with its sign position: " 812.5MB", " 64KB", " 900Byte".
+std::wstring gainText(std::int64_t gain);
+// The result texts for a gain in bytes: the figure and the sentence.
 std::wstring secureResult(std::int64_t gain);
 std::wstring cleanupResult(std::int64_t gain);
 inline constexpr std::wstring_view NothingCleaned = L"メモリ内容は既に最適化されています";

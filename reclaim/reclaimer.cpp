@@ -7,6 +7,7 @@
 
 #include "reclaim/held_block.h"
 #include "reclaim/reclaim.h"
+#include "reclaim/working_sets.h"
 
 namespace lark {
 
@@ -100,6 +101,21 @@ std::optional<ReclaimResult> Reclaimer::secureFreeSpace() {
     view_.showStatus(result.text + reclaim::timeStamp(services_.clock.localTime()));
     view_.showSecuringBanner(false);
     ticksPaused_ = false;
+    return result;
+}
+
+std::optional<ReclaimResult> Reclaimer::trimWorkingSets() {
+    if (running_) return std::nullopt;
+    FlagScope running(running_);
+    FlagScope paused(ticksPaused_);
+    view_.showStatus(L"ワーキング セットを縮小中", true);
+    tray_.show(Picture::Emblem, L"Larkspan - ワーキング セットを縮小中");
+
+    const MemoryStatus before = monitor_.freshSample();
+    const reclaim::TrimCount count = reclaim::trimWorkingSets(services_.processes);
+    const auto gain = reclaim::gainBetween(before.availPhys, monitor_.freshSample().availPhys);
+    ReclaimResult result{gain, reclaim::trimResult(gain, count.trimmed)};
+    view_.showStatus(result.text);
     return result;
 }
 

@@ -1,5 +1,6 @@
-// The two reclamation actions: securing free space (one block of the chosen amount) and the memory
-// cleanup (passes of sixteen blocks with a progress grid and a stop button).
+// The reclamation actions: securing free space (one block of the chosen amount), the memory
+// cleanup (passes of sixteen blocks with a progress grid and a stop button), and trimming the
+// working sets of the user's programs.
 //
 // Every block is bounded by what the machine can safely give now (reclaim::safeClaimBytes), a block
 // that cannot be obtained simply ends the run, and an action started while one runs is refused. The
@@ -16,6 +17,7 @@
 #include "platform/clock.h"
 #include "platform/memory_stats.h"
 #include "platform/message_box.h"
+#include "platform/process_list.h"
 #include "platform/ui.h"
 #include "tray/tray_icon.h"
 
@@ -47,6 +49,7 @@ struct ReclaimServices {
     Ui& ui;
     MessageBoxes& messages;
     Clock& clock;
+    ProcessList& processes;
 };
 
 class Reclaimer {
@@ -59,6 +62,8 @@ public:
     std::optional<ReclaimResult> secureFreeSpace();
     // Three passes (standard) or nine; lets pending events run after every block.
     std::optional<ReclaimResult> runCleanup(bool standard);
+    // Empties the working set of every program it may open; no box.
+    std::optional<ReclaimResult> trimWorkingSets();
     // Asks a running cleanup to stop after its current block.
     void requestCleanupStop() { stopRequested_ = true; }
 

@@ -24,7 +24,8 @@ std::uint32_t wordAt(std::span<const std::uint8_t> data, std::size_t at) {
 }
 
 bool forwardable(Command c) {
-    return c == Command::Secure || c == Command::Cleanup || c == Command::CleanupStandard || c == Command::CleanupFull;
+    return c == Command::Secure || c == Command::Cleanup || c == Command::CleanupStandard || c == Command::CleanupFull ||
+           c == Command::Trim;
 }
 
 }  // namespace
@@ -33,11 +34,12 @@ Command parseCommandLine(const std::vector<std::wstring>& arguments) {
     if (arguments.empty()) return Command::None;
     const std::wstring_view first = arguments.front();
     if (arguments.size() > 1 || first.size() < 2 || (first[0] != L'/' && first[0] != L'-')) return Command::Bad;
-    static constexpr std::array<std::pair<std::wstring_view, Command>, 5> Switches{{
+    static constexpr std::array<std::pair<std::wstring_view, Command>, 6> Switches{{
         {L"secure", Command::Secure},
         {L"cleanup", Command::Cleanup},
         {L"cleanup:standard", Command::CleanupStandard},
         {L"cleanup:full", Command::CleanupFull},
+        {L"trim", Command::Trim},
         {L"?", Command::Usage},
     }};
     const std::wstring name = lowered(first.substr(1));

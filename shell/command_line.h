@@ -1,4 +1,4 @@
-// The command line: "/secure", "/cleanup", "/cleanup:standard", "/cleanup:full" and "/?", what a
+// The command line: "/secure", "/cleanup", "/cleanup:standard", "/cleanup:full", "/trim" and "/?", what a
 // command forwarded to the running copy looks like on the way, and the exit codes.
 #pragma once
 
@@ -20,6 +20,7 @@ enum class Command : std::uint32_t {
     CleanupFull,
     Usage,             // "/?"
     Bad,               // an unknown switch or extra words: the usage, and nothing runs
+    Trim,              // trim the working sets of the user's programs
 };
 
 // Switches are read in any case, with "/" or "-" before them; at most one is given.
@@ -46,6 +47,7 @@ inline constexpr wchar_t Usage[] =
     L"/cleanup : 設定されたモードでメモリ クリーンアップを行います\n"
     L"/cleanup:standard : 標準クリーンアップを行います\n"
     L"/cleanup:full : 完全クリーンアップを行います\n"
+    L"/trim : ワーキング セットを縮小します\n"
     L"/? : この使い方を表示します\n"
     L"\n"
     L"Larkspan が起動中のときは、起動中の Larkspan が実行します。\n"

@@ -70,12 +70,13 @@ ReclaimResult runHere(Command command, const Services& services) {
     const Settings settings = loadSettings(services.settings);
     NoPanel panel(settings);
     MemoryMonitor monitor(services.memory, panel, panel);
-    Reclaimer reclaimer(ReclaimServices{services.memory, services.blocks, services.ui, panel, services.clock},
+    Reclaimer reclaimer(ReclaimServices{services.memory, services.blocks, services.ui, panel, services.clock, services.processList},
                         monitor, panel, panel);
     monitor.start();
     monitor.refreshAmount();
-    return *(command == Command::Secure ? reclaimer.secureFreeSpace()
-                                        : reclaimer.runCleanup(standardCleanup(command, settings.standardCleanup)));
+    if (command == Command::Secure) return *reclaimer.secureFreeSpace();
+    if (command == Command::Trim) return *reclaimer.trimWorkingSets();
+    return *reclaimer.runCleanup(standardCleanup(command, settings.standardCleanup));
 }
 
 }  // namespace

@@ -38,7 +38,8 @@ MainPanel::MainPanel(const Services& services, Settings& settings, TrayIcon& tra
       exitProgram_(std::move(exitProgram)),
       tray_(tray),
       monitor_(services.memory, tray, *this),
-      reclaimer_(ReclaimServices{services.memory, services.blocks, services.ui, services.messages, services.clock},
+      reclaimer_(ReclaimServices{services.memory, services.blocks, services.ui, services.messages, services.clock,
+                                 services.processList},
                  monitor_, tray, *this) {}
 
 MainPanel::~MainPanel() = default;
@@ -194,6 +195,7 @@ void MainPanel::onCommand(int id) {
         case SecureButton:
         case SecureCommand: secureFreeSpace(); break;
         case CleanupCommand: runCleanup(); break;
+        case TrimCommand: trimWorkingSets(); break;
         case StopCleanupButton: reclaimer_.requestCleanupStop(); break;
         case ExitCommand: exitProgram_(); break;
         case OptionsButton:

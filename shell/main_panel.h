@@ -44,6 +44,7 @@ public:
     std::optional<ReclaimResult> secureFreeSpace() { return reclaimer_.secureFreeSpace(); }
     std::optional<ReclaimResult> runCleanup() { return runCleanup(settings_.standardCleanup); }
     std::optional<ReclaimResult> runCleanup(bool standard) { return reclaimer_.runCleanup(standard); }
+    std::optional<ReclaimResult> trimWorkingSets() { return reclaimer_.trimWorkingSets(); }
     bool reclaiming() const { return reclaimer_.running(); }
     // A notification from the tray icon, while the panel and its status line are out of sight.
     void notifyWhileHidden(std::wstring_view text);

@@ -31,13 +31,15 @@ WindowSpec mainPanelWindow() {
         .style = WindowStyle::Main,
         .client = {458, 245},
         .menu = {
-            {0, L"ツール(&T)", L"", {{SecureCommand, L"空き領域確保(&R)", L"F4"}, {CleanupCommand, L"メモリ クリーンアップ", L"F5"}, {}, {ExitCommand, L"終了(&X)", L"F9"}}},
+            {0, L"ツール(&T)", L"", {{SecureCommand, L"空き領域確保(&R)", L"F4"}, {CleanupCommand, L"メモリ クリーンアップ", L"F5"},
+                                     {TrimCommand, L"ワーキング セットの縮小(&W)", L"F7"}, {}, {ExitCommand, L"終了(&X)", L"F9"}}},
             {0, L"設定(&C)", L"", {{OptionsCommand, L"カスタマイズ(&c)", L"F2"}}},
             {0, L"ヘルプ(&H)", L"", {{HelpCommand, L"ヘルプ(&h)", L"F1"}, {}, {AboutCommand, L"バージョン情報(&A)", L"Ctrl+A"}}},
         },
         .accelerators = {
             {0x73, false, SecureCommand},  // F4
             {0x74, false, CleanupCommand},  // F5
+            {0x76, false, TrimCommand},  // F7
             {0x78, false, ExitCommand},  // F9
             {0x71, false, OptionsCommand},  // F2
             {0x70, false, HelpCommand},  // F1

@@ -12,6 +12,7 @@ namespace {
 constexpr wchar_t StartingTip[] = L"Larkspan - 起動準備をしています";
 constexpr wchar_t ForwardedSecuring[] = L"コマンドラインからの指示で空き領域の確保を実行しました。\n";
 constexpr wchar_t ForwardedCleanup[] = L"コマンドラインからの指示でメモリ クリーンアップを行いました。\n";
+constexpr wchar_t ForwardedTrim[] = L"コマンドラインからの指示でワーキング セットの縮小を行いました。\n";
 }
 
 Program::Program(const Services& services) : services_(services) {}
@@ -46,6 +47,7 @@ bool Program::bringPanelForward() { return mainPanel_ && mainPanel_->bringForwar
 void Program::restorePanel() { mainPanel().restore(); }
 void Program::secureFreeSpace() { mainPanel().secureFreeSpace(); }
 void Program::runCleanup() { mainPanel().runCleanup(); }
+void Program::trimWorkingSets() { mainPanel().trimWorkingSets(); }
 void Program::openOptions() { mainPanel().openOptions(); }
 
 // The schedule starts the securing on time, whatever the memory state; a running action refuses it.
@@ -58,10 +60,18 @@ bool Program::reclaiming() const { return mainPanel_ && mainPanel_->reclaiming()
 // The scheduled securing stays silent; a command from the command line says how it went.
 void Program::runForwarded(Command command) {
     MainPanel& panel = mainPanel();
-    const bool securing = command == Command::Secure;
-    const auto result =
-        securing ? panel.secureFreeSpace() : panel.runCleanup(standardCleanup(command, settings_.standardCleanup));
-    if (result) panel.notifyWhileHidden((securing ? ForwardedSecuring : ForwardedCleanup) + result->text);
+    std::optional<ReclaimResult> result;
+    const wchar_t* notice = ForwardedCleanup;
+    if (command == Command::Secure) {
+        result = panel.secureFreeSpace();
+        notice = ForwardedSecuring;
+    } else if (command == Command::Trim) {
+        result = panel.trimWorkingSets();
+        notice = ForwardedTrim;
+    } else {
+        result = panel.runCleanup(standardCleanup(command, settings_.standardCleanup));
+    }
+    if (result) panel.notifyWhileHidden(notice + result->text);
 }
 
 void Program::saveBeforeExit() {

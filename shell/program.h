@@ -33,6 +33,7 @@ private:
     void restorePanel() override;
     void secureFreeSpace() override;
     void runCleanup() override;
+    void trimWorkingSets() override;
     void openOptions() override;
     void minutePassed() override;
     bool reclaiming() const override;

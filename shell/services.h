@@ -8,6 +8,7 @@
 #include "platform/machine_registry.h"
 #include "platform/memory_stats.h"
 #include "platform/message_box.h"
+#include "platform/process_list.h"
 #include "platform/processes.h"
 #include "platform/settings_store.h"
 #include "platform/shortcuts.h"
@@ -29,6 +30,7 @@ struct Services {
     Shortcuts& shortcuts;
     MachineRegistry& registry;
     Processes& processes;
+    ProcessList& processList;
 };
 
 }  // namespace lark

@@ -12,6 +12,7 @@ std::vector<MenuItem> trayMenu() {
             {},
             {TrayHost::SecureItem, L"空き領域確保", L"F4"},
             {TrayHost::CleanupItem, L"メモリ クリーンアップ", L"F5"},
+            {TrayHost::TrimItem, L"ワーキング セットの縮小(&W)", L"F7"},
             {TrayHost::OptionsItem, L"設定(&C)", L"F2"},
             {},
             {TrayHost::ExitItem, L"終了(&X)", L"F9"}};
@@ -55,6 +56,7 @@ void TrayHost::onCommand(int id) {
         case ShowPanelItem: commands_.restorePanel(); break;
         case SecureItem: commands_.secureFreeSpace(); break;
         case CleanupItem: commands_.runCleanup(); break;
+        case TrimItem: commands_.trimWorkingSets(); break;
         case OptionsItem: commands_.openOptions(); break;
         case ExitItem: commands_.exitProgram(); break;
         default: break;

@@ -23,6 +23,7 @@ public:
     virtual void restorePanel() = 0;
     virtual void secureFreeSpace() = 0;
     virtual void runCleanup() = 0;
+    virtual void trimWorkingSets() = 0;
     virtual void openOptions() = 0;
     virtual void exitProgram() = 0;
     // The schedule timer's minute.
@@ -40,7 +41,7 @@ constexpr int LeftPress = 513, LeftRelease = 514, LeftDoubleClick = 515, RightPr
 
 class TrayHost final : public WindowEvents {
 public:
-    enum Id : int { ScheduleTimer = 300, RetryTimer, ForwardedTimer, ShowPanelItem = 400, SecureItem, CleanupItem, OptionsItem, ExitItem };
+    enum Id : int { ScheduleTimer = 300, RetryTimer, ForwardedTimer, ShowPanelItem = 400, SecureItem, CleanupItem, OptionsItem, ExitItem, TrimItem };
     static constexpr wchar_t Title[] = L"だみい";  // a new copy with a command line finds the host by it
     static constexpr int RetryMilliseconds = 2000;
     static constexpr int RetryAttempts = 60;

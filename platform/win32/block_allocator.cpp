@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/win32/handles.h"
+#include "platform/win32/sent_messages.h"
 
 namespace lark {
 
@@ -35,16 +36,11 @@ std::size_t systemPageSize() {
 // interface thread: Windows calls a window "not responding" after 5 s without a look at its
 // queue, and the shell, other programs and the system's hang detection wait meanwhile for their
 // sent messages to be answered. So between two pieces of work the calling thread answers what
-// other threads and processes sent it: with PM_QS_SENDMESSAGE, PeekMessage delivers sent
-// messages to their window procedures and takes nothing else, no posted message, timer, input or
-// paint, so the program's own events keep their order and wait until the block is done. A sent
-// message may still reach the program's windows in the middle of a claim: the program refuses a
-// second reclamation while one runs and pauses its ticks, and nothing here keeps state that a
-// nested claim or release could disturb.
-void answerSentMessages() {
-    MSG msg;
-    PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
-}
+// other threads and processes sent it (answerSentMessages). A sent message may still reach the
+// program's windows in the middle of a claim: the program refuses a second reclamation while one
+// runs and pauses its ticks, and nothing here keeps state that a nested claim or release could
+// disturb.
+using win32::answerSentMessages;
 
 // One store per page is what makes the system provide the page; the memory is already zero.
 void touch(char* base, std::size_t begin, std::size_t end, std::size_t page) {

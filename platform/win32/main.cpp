@@ -16,6 +16,7 @@
 #include "platform/win32/memory_stats.h"
 #include "platform/win32/message_boxes.h"
 #include "platform/win32/pictures.h"
+#include "platform/win32/process_list.h"
 #include "platform/win32/registry_store.h"
 #include "platform/win32/running_copy.h"
 #include "platform/win32/system_services.h"
@@ -58,6 +59,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     lark::win32::ShellShortcuts shortcuts;
     lark::win32::Win32MachineRegistry registry;
     lark::win32::Win32Processes processes;
+    lark::win32::Win32ProcessList processList;
 
     // A portable copy keeps its settings in the file beside it, and leaves nothing in the registry.
     const auto iniFile = lark::portableSettingsFile(files.exePath());
@@ -66,8 +68,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     lark::SettingsStore& settings =
         iniFile && files.fileExists(*iniFile) ? static_cast<lark::SettingsStore&>(iniSettings) : registrySettings;
 
-    const lark::Services services{ui,    memory, settings, tray,      instanceLock, messages, clock,
-                                  blocks, files, shortcuts, registry, processes};
+    const lark::Services services{ui,    memory, settings,  tray,     instanceLock, messages, clock,
+                                  blocks, files,  shortcuts, registry, processes,    processList};
     lark::win32::Win32Console console;
     lark::win32::Win32RunningCopy runningCopy;
     if (const auto code = lark::runCommandLine(arguments(), services, console, runningCopy)) return *code;

@@ -1,7 +1,6 @@
 """The command line: a run with no copy of the program about, a command handed to the running copy,
 bad arguments; a portable copy's settings beside the program."""
 
-import os
 import re
 import shutil
 import subprocess
@@ -9,13 +8,14 @@ import tempfile
 import time
 from pathlib import Path
 
-from larkspan_e2e import (ID_AMOUNT_BAR, MAIN, SC_MINIMIZE, TRAY_HOST, WM_SYSCOMMAND, LarkspanCase, env, registry_values,
+from larkspan_e2e import (ID_AMOUNT_BAR, ID_STATUS, MAIN, SC_MINIMIZE, TRAY_HOST, WM_SYSCOMMAND, LarkspanCase, env, registry_values,
                           run, wait_until)
 from test_settings import DEFAULTS
 
 BOX, IDOK = "Larkspan", 1
 ROOT = Path(__file__).resolve().parents[2]
 SECURED = re.compile(r"^(?:.+メモリ確保に成功しました|メモリを確保できませんでした)\r\n$")
+TRIMMED = re.compile(r"^ワーキング セットの縮小: (?:.+増えました|空きは増えませんでした) \(\d+ 個のプログラム\)$")
 CLEANED = re.compile(r"^(?:.+のシステムメモリ確保に成功しました。|メモリ内容は既に最適化されています)$")
 
 
@@ -41,6 +41,9 @@ class CommandLineTest(LarkspanCase):
         self.assertIn(process.returncode, (0, 1))
         self.assertRegex(out.read_bytes().decode(), SECURED)
         self.assertFalse({t for t, visible in seen if t in (MAIN, TRAY_HOST)}, "a window of the program")
+        trim, out = self.command("/trim")
+        self.assertIn(self.finish(trim), (0, 1))
+        self.assertRegex(out.read_bytes().decode().removesuffix("\r\n"), TRIMMED)
 
         bad, out = self.command("/cleanup", "now")
         self.assertEqual(self.finish(bad), 2)
@@ -60,32 +63,9 @@ class CommandLineTest(LarkspanCase):
         self.assertEqual(self.finish(refused, 15), 3)
         self.driver.click(BOX, IDOK)
         self.assertFalse(self.shown(MAIN), "the panel came out of the tray")
-
-    def test_a_script_that_sends_the_output_to_nul_never_waits_for_a_click(self):
-        windows = lambda path: "Z:" + str(path).replace("/", "\\")
-        script, out = self.out / "quiet.cmd", self.out / "quiet.out"
-        exe = windows(env("LARK_EXE"))
-        script.write_bytes(f'@echo off\r\n"{exe}" /bogus > nul\r\necho %ERRORLEVEL%\r\n'
-                           f'"{exe}" /secure > nul\r\necho %ERRORLEVEL%\r\n'.encode())
-        with out.open("wb") as output:
-            process = subprocess.Popen([env("WINE"), "cmd", "/c", windows(script)], stdin=subprocess.DEVNULL, stdout=output,
-                                       stderr=subprocess.DEVNULL)
-        self.apps.append(process)
-        seen, deadline = set(), time.monotonic() + 30
-        while process.poll() is None and time.monotonic() < deadline:
-            seen |= {w.title for w in self.driver.windows() if w.visible and w.title in (BOX, MAIN)}
-            time.sleep(0.2)
-        self.finish(process, 1)  # cmd ends with the last ERRORLEVEL
-        self.assertRegex(out.read_text(), r"^2\r?\n[01]\r?\n$")
-        self.assertFalse(seen, "a window while the script ran")
-
-        # Into a file from a Japanese console: in its code page, 932, as `type` reads it.
-        script.write_bytes(f'"{exe}" /secure > "{windows(out)}"\r\n'.encode())
-        process = subprocess.Popen([env("WINE"), "wineconsole", "cmd", "/c", windows(script)], stdin=subprocess.DEVNULL,
-                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, env=dict(os.environ, LC_ALL="ja_JP.UTF-8"))
-        self.apps.append(process)
-        self.finish(process, 60)
-        self.assertRegex(out.read_bytes().decode("cp932"), SECURED)
+        trim, _ = self.command("-TRIM")
+        self.assertEqual(self.finish(trim, 15), 0)
+        self.assertRegex(wait_until(lambda: self.text(ID_STATUS), TRIMMED.match, 10), TRIMMED)
 
     def test_a_portable_copy_keeps_its_settings_in_its_folder_and_runs_in_a_read_only_one(self):
         for name in ("portable", "read-only", "deleted"):

@@ -2,6 +2,7 @@
 // folders and files from sets; shortcuts and program starts recorded.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <set>
@@ -10,6 +11,7 @@
 
 #include "platform/file_system.h"
 #include "platform/machine_registry.h"
+#include "platform/process_list.h"
 #include "platform/processes.h"
 #include "platform/shortcuts.h"
 
@@ -57,6 +59,34 @@ struct FakeProcesses final : Processes {
         return works;
     }
     bool openDocument(std::wstring_view path) override { return started.push_back({std::wstring(path), L"", ProcessWindow::Normal}), true; }
+};
+
+// Processes by id: each trims, refuses or cannot be opened. Handles still open are counted.
+struct FakeProcessList final : ProcessList {
+    enum class Answer { Trims, Refuses, CannotOpen };
+    std::map<ProcessId, Answer> answers;
+    ProcessId me = 1;
+    std::map<Handle, ProcessId> open_;  // the handles not closed yet
+    Handle nextHandle = 0x100;
+    std::vector<ProcessId> trimmed;
+    std::function<void()> onTrim;
+    std::vector<ProcessId> snapshot() override {
+        std::vector<ProcessId> ids;
+        for (const auto& [id, answer] : answers) ids.push_back(id);
+        return ids;
+    }
+    ProcessId self() override { return me; }
+    std::optional<Handle> open(ProcessId id) override {
+        if (answers.at(id) == Answer::CannotOpen) return std::nullopt;
+        return open_.emplace(nextHandle += 4, id), nextHandle;
+    }
+    bool trim(Handle handle) override {
+        const ProcessId id = open_.at(handle);
+        if (answers.at(id) == Answer::Refuses) return false;
+        if (onTrim) onTrim();
+        return trimmed.push_back(id), true;
+    }
+    void close(Handle handle) override { open_.erase(handle); }
 };
 
 }  // namespace lark::fake

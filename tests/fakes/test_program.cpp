@@ -10,7 +10,7 @@ namespace lark::fake {
 TestProgram::TestProgram(BlockAllocator* blocks) : program(services(blocks ? *blocks : noBlocks)) {}
 
 Services TestProgram::services(BlockAllocator& blocks) {
-    return {ui, memory, settings, tray, instance, messages, clock, blocks, files, shortcuts, registry, processes};
+    return {ui, memory, settings, tray, instance, messages, clock, blocks, files, shortcuts, registry, processes, processList};
 }
 
 FakeWindow& TestProgram::loadMainPanel() {

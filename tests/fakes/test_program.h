@@ -32,6 +32,7 @@ public:
     FakeShortcuts shortcuts;
     FakeRegistry registry;
     FakeProcesses processes;
+    FakeProcessList processList;
     Program program;
 
     Services services(BlockAllocator& blocks);  // the fakes above, reclaiming with `blocks`

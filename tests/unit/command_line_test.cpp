@@ -22,7 +22,7 @@ TEST(CommandLine, SwitchesInAnyCaseWithSlashOrDash) {
         Command command;
     } cases[] = {
         {{}, Command::None}, {{L"/secure"}, Command::Secure}, {{L"-SeCuRe"}, Command::Secure}, {{L"/cleanup"}, Command::Cleanup},
-        {{L"-CLEANUP:Standard"}, Command::CleanupStandard}, {{L"/cleanup:full"}, Command::CleanupFull}, {{L"/?"}, Command::Usage},
+        {{L"-CLEANUP:Standard"}, Command::CleanupStandard}, {{L"/Trim"}, Command::Trim}, {{L"-TRIM"}, Command::Trim}, {{L"/cleanup:full"}, Command::CleanupFull}, {{L"/?"}, Command::Usage},
         {{L"-?"}, Command::Usage}, {{L"/bogus"}, Command::Bad}, {{L"secure"}, Command::Bad}, {{L"/"}, Command::Bad}, {{L""}, Command::Bad},
         {{L"/cleanup:"}, Command::Bad}, {{L"/cleanup:fast"}, Command::Bad}, {{L"/secure", L"/cleanup"}, Command::Bad},
         {{L"/secure", L"now"}, Command::Bad},
@@ -36,7 +36,7 @@ TEST(CommandLine, SwitchesInAnyCaseWithSlashOrDash) {
 
 // Only data of our tag, size and version with a command the running copy can run is taken.
 TEST(CommandLine, ForwardedDataIsCheckedBeforeItIsTaken) {
-    for (Command c : {Command::Secure, Command::Cleanup, Command::CleanupStandard, Command::CleanupFull})
+    for (Command c : {Command::Secure, Command::Cleanup, Command::CleanupStandard, Command::CleanupFull, Command::Trim})
         EXPECT_EQ(forwarding::decode(forwarding::Tag, forwarding::encode(c)), c);
     const auto good = forwarding::encode(Command::Secure);
     auto longer = good, otherVersion = good, usage = forwarding::encode(Command::Usage), unknown = good;
@@ -77,6 +77,9 @@ TEST_F(CommandStart, ARunHereShowsNothingAndEndsWithWhetherMemoryGrew) {
     settings.values[L"Flag07"] = L"False";  // the stored mode: full, nine passes
     EXPECT_EQ(run({L"/cleanup"}), exit_code::DidNotGrow);
     EXPECT_EQ(console.lines.back().text, L"メモリ内容は既に最適化されています\r\n");
+    processList.answers = {{1, fake::FakeProcessList::Answer::Trims}, {7, fake::FakeProcessList::Answer::Trims}};
+    EXPECT_EQ(run({L"/trim"}), exit_code::DidNotGrow);
+    EXPECT_EQ(console.lines.back().text, L"ワーキング セットの縮小: 空きは増えませんでした (1 個のプログラム)\r\n");
     EXPECT_GT(blocks.claims.size(), 16u * 3);
     EXPECT_EQ(blocks.heldBlocks(), 0u);
     // No window, icon, box or other copy had any part in it.
@@ -116,7 +119,7 @@ TEST_F(CommandStart, TheUsageGoesWhereItCanBeReadAndNeverWaitsForAClickInAScript
         ASSERT_EQ(console.lines.size(), 2u);
         EXPECT_EQ(console.lines[0], console.lines[1]);
         EXPECT_EQ(console.lines[0].codePage, c.written);
-        EXPECT_NE(console.lines[0].text.find(L"/cleanup:full : 完全クリーンアップを行います\r\n/?"), std::wstring::npos);
+        EXPECT_NE(console.lines[0].text.find(L"/trim : ワーキング セットを縮小します\r\n/?"), std::wstring::npos);
     }
     EXPECT_EQ(blocks.claims.size() + runningCopy.sent.size(), 0u);
 }

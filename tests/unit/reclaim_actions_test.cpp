@@ -1,4 +1,4 @@
-// The two reclamation actions over fake services: what they claim, what they show and report, and
+// The reclamation actions over fake services: what they claim, what they show and report, and
 // that they stay safe when memory is short, when a block fails, when the user stops them and when
 // another action tries to start inside them.
 #include <gtest/gtest.h>
@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "reclaim/reclaim.h"
+#include "reclaim/working_sets.h"
 #include "tests/fakes/fake_blocks.h"
 #include "tests/fakes/test_program.h"
 
@@ -171,6 +172,37 @@ TEST_F(ReclaimActions, AnActionStartedInsideARunIsRefused) {
     EXPECT_EQ(blocks.claims.size(), 48u);
     EXPECT_EQ(app.messages.shown.size(), 1u);
     expectIdleAfterCleanup();
+}
+
+// Every program but this one is opened, trimmed and closed; those that cannot be opened or refuse
+// are skipped and counted, and no handle stays open.
+TEST_F(ReclaimActions, TrimmingWalksEveryOtherProgramAndReportsWhatGrew) {
+    using Answer = fake::FakeProcessList::Answer;
+    start(4 * GiB, 2 * GiB);
+    auto& processes = app.processList;
+    processes.answers = {{1, Answer::Trims}, {4, Answer::Trims}, {8, Answer::Refuses}, {12, Answer::CannotOpen}, {16, Answer::Trims}};
+    const auto count = reclaim::trimWorkingSets(processes);
+    EXPECT_EQ(std::pair(count.trimmed, count.skipped), std::pair(2, 2));
+    processes.trimmed.clear();
+    processes.onTrim = [&] {
+        EXPECT_EQ(status(), L"ワーキング セットを縮小中");
+        EXPECT_EQ(app.tray.shown->tip, L"Larkspan - ワーキング セットを縮小中");
+        app.tick();  // the ticks leave the figures to the action meanwhile
+        EXPECT_EQ(app.tray.shown->tip, L"Larkspan - ワーキング セットを縮小中");
+        app.mainWindow().click(SecureButton);  // refused while it runs
+        app.memory.status.availPhys += 425984 * 1024;  // 416 MB a program
+    };
+    app.mainWindow().click(TrimCommand);
+    EXPECT_EQ(processes.trimmed, (std::vector<ProcessList::ProcessId>{4, 16}));
+    EXPECT_TRUE(processes.open_.empty());
+    EXPECT_EQ(status(), L"ワーキング セットの縮小:  832MB増えました (2 個のプログラム)");
+    EXPECT_TRUE(blocks.claims.empty());
+
+    processes.onTrim = nullptr;
+    app.trayHost().click(TrayHost::TrimItem);
+    EXPECT_EQ(status(), L"ワーキング セットの縮小: 空きは増えませんでした (2 個のプログラム)");
+    EXPECT_EQ(reclaim::trimResult(900, 0), L"ワーキング セットの縮小:  900Byte増えました (0 個のプログラム)");
+    EXPECT_EQ(app.messages.shown.size(), 0u);
 }
 
 }  // namespace

@@ -131,11 +131,16 @@ TEST_F(Tray, ACommandFromANewCopyRunsAsTheTrayMenusWouldAndSaysHowItWent) {
     trayHost().fire(TrayHost::ForwardedTimer);
     EXPECT_EQ(tray.last().record.info, L"コマンドラインからの指示でメモリ クリーンアップを行いました。\nメモリ内容は既に最適化されています");
 
+    EXPECT_EQ(receive(Command::Trim), forwarding::Accepted);
+    trayHost().fire(TrayHost::ForwardedTimer);
+    EXPECT_EQ(tray.last().record.info,
+              L"コマンドラインからの指示でワーキング セットの縮小を行いました。\nワーキング セットの縮小: 空きは増えませんでした (0 個のプログラム)");
+
     trayHost().click(TrayHost::ShowPanelItem);  // the status line shows the result: no notification
     const auto calls = tray.calls.size();
     receive(Command::Secure);
     trayHost().fire(TrayHost::ForwardedTimer);
-    EXPECT_EQ(memory.freshSamples, 6);
+    EXPECT_EQ(memory.freshSamples, 8);
     for (auto i = calls; i < tray.calls.size(); ++i) EXPECT_FALSE(tray.calls[i].record.flags & nif::Info);
 }
 

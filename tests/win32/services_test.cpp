@@ -15,10 +15,12 @@
 #include <filesystem>
 
 #include "options/paths.h"
+#include "reclaim/working_sets.h"
 #include "platform/win32/block_allocator.h"
 #include "platform/win32/ini_store.h"
 #include "platform/win32/instance_lock.h"
 #include "platform/win32/memory_stats.h"
+#include "platform/win32/process_list.h"
 #include "platform/win32/registry_store.h"
 #include "platform/win32/system_services.h"
 #include "shell/settings.h"
@@ -246,6 +248,29 @@ TEST_F(SystemServices, StartsAProgramWithItsArguments) {
     EXPECT_FALSE(processes.start(L"", line, ProcessWindow::Normal));
     EXPECT_FALSE(processes.start((dir / L"missing.exe").wstring(), L"missing.exe", ProcessWindow::Normal));
     EXPECT_FALSE(processes.openDocument((dir / L"missing.html").wstring()));
+}
+
+// A program opened for trimming can be trimmed but not read: no more rights than that are asked
+// for. The walk over the whole snapshot leaves no handle behind.
+TEST(ProcessListTest, OpensWithTheLeastRightsAndClosesEveryHandle) {
+    Win32ProcessList list;
+    const auto ids = list.snapshot();
+    EXPECT_NE(std::find(ids.begin(), ids.end(), list.self()), ids.end());
+    EXPECT_GT(ids.size(), 2u);  // the prefix's services run beside this one
+    const auto handle = list.open(list.self());
+    ASSERT_TRUE(handle);
+    EXPECT_TRUE(list.trim(*handle));
+    char byte = 0;
+    EXPECT_FALSE(::ReadProcessMemory(reinterpret_cast<HANDLE>(*handle), &byte, &byte, 1, nullptr));
+    list.close(*handle);
+    // A handle left open would take the slot that the first event's handle leaves free.
+    const HANDLE probe = ::CreateEventW(nullptr, FALSE, FALSE, nullptr);
+    ::CloseHandle(probe);
+    EXPECT_GT(reclaim::trimWorkingSets(list).trimmed, 0);
+    const HANDLE next = ::CreateEventW(nullptr, FALSE, FALSE, nullptr);
+    EXPECT_EQ(next, probe);
+    ::CloseHandle(next);
+    EXPECT_FALSE(list.open(0x7FFFFFF0));  // no such process
 }
 
 }  // namespace

@@ -21,6 +21,7 @@
 #include "platform/win32/memory_stats.h"
 #include "platform/win32/message_boxes.h"
 #include "platform/win32/pictures.h"
+#include "platform/win32/process_list.h"
 #include "platform/win32/registry_store.h"
 #include "platform/win32/system_services.h"
 #include "platform/win32/tray_icons.h"
@@ -134,8 +135,9 @@ int wmain(int argc, wchar_t** argv) {
     lark::win32::ShellShortcuts shortcuts;
     lark::win32::Win32MachineRegistry registry;
     lark::win32::Win32Processes processes;
+    lark::win32::Win32ProcessList processList;
     lark::Program program(lark::Services{ui, memory, settings, tray, instanceLock, messages, clock, blocks, files,
-                                         shortcuts, registry, processes});
+                                         shortcuts, registry, processes, processList});
     if (!program.start()) return 1;
     pumpFor(ui, 500);  // first paint and first timer ticks out of the way
     const HWND panel = ::FindWindowW(nullptr, lark::MainPanelTitle);
@@ -162,6 +164,7 @@ int wmain(int argc, wchar_t** argv) {
         void restorePanel() override {}
         void secureFreeSpace() override {}
         void runCleanup() override {}
+        void trimWorkingSets() override {}
         void openOptions() override {}
         void exitProgram() override {}
         void minutePassed() override {}
