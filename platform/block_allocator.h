@@ -14,6 +14,8 @@ public:
     virtual void* claim(std::size_t bytes) = 0;
     // Gives a block back to the system at once. Releasing nullptr does nothing.
     virtual void release(void* block) = 0;
+    // Larger requests are cut to this: a cap for tests and diagnosis.
+    virtual std::size_t largestBlock() const { return static_cast<std::size_t>(-1); }
 };
 
 }  // namespace lark

@@ -18,6 +18,8 @@ public:
     virtual std::wstring productVersion() = 0;
     // The current user's Startup folder as the system knows it; nothing when it has none.
     virtual std::optional<std::wstring> userStartupFolder() = 0;
+    // The current user's local application data folder (%LOCALAPPDATA%); nothing when it has none.
+    virtual std::optional<std::wstring> localAppDataFolder() = 0;
     virtual bool directoryExists(std::wstring_view path) = 0;
     virtual bool fileExists(std::wstring_view path) = 0;  // a file, not a folder
 };

@@ -1,6 +1,7 @@
 // One block of claimed memory, given back when the holder goes away.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 
 #include "platform/block_allocator.h"
@@ -19,12 +20,15 @@ public:
         release();
         blocks_ = &blocks;
         block_ = blocks.claim(static_cast<std::size_t>(bytes));
+        bytes_ = block_ ? std::min<std::uint64_t>(bytes, blocks.largestBlock()) : 0;
         return block_ != nullptr;
     }
+    std::uint64_t bytes() const { return bytes_; }  // what the block holds
 
     void release() {
         if (block_) blocks_->release(block_);
         block_ = nullptr;
+        bytes_ = 0;
     }
 
     bool held() const { return block_ != nullptr; }
@@ -32,6 +36,7 @@ public:
 private:
     BlockAllocator* blocks_ = nullptr;
     void* block_ = nullptr;
+    std::uint64_t bytes_ = 0;
 };
 
 }  // namespace lark::reclaim

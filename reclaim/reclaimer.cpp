@@ -47,10 +47,13 @@ public:
             if (!pass(row)) return;
     }
 
+    std::uint64_t heldAtMost() const { return heldAtMost_; }
+
 private:
     // False when the run must end.
     bool pass(int row) {
         std::array<HeldBlock, CleanupGrid::Columns> blocks;
+        std::uint64_t held = 0;
         const std::uint64_t passBytes = CleanupGrid::Columns * blockBytes_;  // physical memory, and 16 bytes
         const std::uint64_t blockBytes =
             std::min(passBytes, reclaim::commitAllowance(services_.memory.headroom(), totalPhys_)) / CleanupGrid::Columns;
@@ -58,6 +61,7 @@ private:
             const std::uint64_t bytes = safe(blockBytes);
             if (bytes == 0) return true;
             if (!blocks[column].claim(services_.blocks, bytes)) return false;
+            heldAtMost_ = std::max(heldAtMost_, held += blocks[column].bytes());
             services_.ui.pumpPending();
             reclaim::drawCell(view_.cleanupCells(), grid_, column, row, true);
             view_.describeCleanupCells(reclaim::cellsText(grid_, row * CleanupGrid::Columns + column + 1));
@@ -76,13 +80,21 @@ private:
     const std::uint64_t totalPhys_;
     const std::uint64_t blockBytes_;
     const bool& stopRequested_;
+    std::uint64_t heldAtMost_ = 0;
 };
 
 }  // namespace
 
-std::optional<ReclaimResult> Reclaimer::secureFreeSpace() {
+void Reclaimer::report(const RunStart& start, RunRecord run) {
+    run.started = start.at;
+    run.milliseconds = services_.clock.milliseconds() - start.milliseconds;
+    services_.history.record(run);
+}
+
+std::optional<ReclaimResult> Reclaimer::secureFreeSpace(Trigger trigger) {
     if (running_) return std::nullopt;
     FlagScope running(running_);
+    const RunStart start = startRun();
 
     const MemoryStatus before = monitor_.freshSample();
     view_.showStatus(L"空き領域確保中", true);
@@ -90,38 +102,47 @@ std::optional<ReclaimResult> Reclaimer::secureFreeSpace() {
     view_.showSecuringBanner(true);
     tray_.show(Picture::Emblem, L"Larkspan - 空き領域確保中");
 
+    std::uint64_t held = 0;
     if (const auto wanted = reclaim::requestBytes(monitor_.amount(), monitor_.amountUnit())) {
         const auto bytes = reclaim::safeClaimBytes(*wanted, services_.memory.headroom(), before.totalPhys);
         HeldBlock block;
-        if (bytes > 0) block.claim(services_.blocks, bytes);
+        if (bytes > 0 && block.claim(services_.blocks, bytes)) held = block.bytes();
     }
 
-    const auto gain = reclaim::gainBetween(before.availPhys, monitor_.freshSample().availPhys);
+    const std::uint64_t after = monitor_.freshSample().availPhys;
+    const auto gain = reclaim::gainBetween(before.availPhys, after);
     ReclaimResult result{gain, reclaim::secureResult(gain)};
     view_.showStatus(result.text + reclaim::timeStamp(services_.clock.localTime()));
     view_.showSecuringBanner(false);
     ticksPaused_ = false;
+    report(start, {.trigger = trigger, .action = RunAction::Secure, .availableBefore = before.availPhys,
+                   .availableAfter = after, .heldAtMost = held, .result = result.text});
     return result;
 }
 
-std::optional<ReclaimResult> Reclaimer::trimWorkingSets() {
+std::optional<ReclaimResult> Reclaimer::trimWorkingSets(Trigger trigger) {
     if (running_) return std::nullopt;
     FlagScope running(running_);
+    const RunStart start = startRun();
     FlagScope paused(ticksPaused_);
     view_.showStatus(L"ワーキング セットを縮小中", true);
     tray_.show(Picture::Emblem, L"Larkspan - ワーキング セットを縮小中");
 
     const MemoryStatus before = monitor_.freshSample();
     const reclaim::TrimCount count = reclaim::trimWorkingSets(services_.processes);
-    const auto gain = reclaim::gainBetween(before.availPhys, monitor_.freshSample().availPhys);
+    const std::uint64_t after = monitor_.freshSample().availPhys;
+    const auto gain = reclaim::gainBetween(before.availPhys, after);
     ReclaimResult result{gain, reclaim::trimResult(gain, count.trimmed)};
     view_.showStatus(result.text);
+    report(start, {.trigger = trigger, .action = RunAction::Trim, .availableBefore = before.availPhys,
+                   .availableAfter = after, .programsTrimmed = count.trimmed, .result = result.text});
     return result;
 }
 
-std::optional<ReclaimResult> Reclaimer::runCleanup(bool standard) {
+std::optional<ReclaimResult> Reclaimer::runCleanup(bool standard, Trigger trigger) {
     if (running_) return std::nullopt;
     FlagScope running(running_);
+    const RunStart start = startRun();
     FlagScope cleaning(cleaning_);
     const CleanupGrid grid = reclaim::cleanupGrid(standard);
 
@@ -138,10 +159,15 @@ std::optional<ReclaimResult> Reclaimer::runCleanup(bool standard) {
     view_.describeCleanupCells(reclaim::cellsText(grid, 0));
 
     const MemoryStatus before = monitor_.freshSample();
-    CleanupPasses(services_, view_, grid, before.totalPhys, stopRequested_).run();
+    CleanupPasses passes(services_, view_, grid, before.totalPhys, stopRequested_);
+    passes.run();
 
-    const auto gain = reclaim::gainBetween(before.availPhys, monitor_.freshSample().availPhys);
+    const std::uint64_t after = monitor_.freshSample().availPhys;
+    const auto gain = reclaim::gainBetween(before.availPhys, after);
     const std::wstring result = reclaim::cleanupResult(gain);
+    report(start, {.trigger = trigger, .action = standard ? RunAction::CleanupStandard : RunAction::CleanupFull,
+                   .availableBefore = before.availPhys, .availableAfter = after, .heldAtMost = passes.heldAtMost(),
+                   .result = result, .stopped = stopRequested_});
     ticksPaused_ = false;
     services_.messages.show(result, mb::OkOnly, ProgramTitle);
     // Nothing gained: the status line must not go on saying that the cleanup runs.

@@ -19,6 +19,7 @@
 #include "platform/message_box.h"
 #include "platform/process_list.h"
 #include "platform/ui.h"
+#include "reclaim/history.h"
 #include "tray/tray_icon.h"
 
 namespace lark {
@@ -50,6 +51,7 @@ struct ReclaimServices {
     MessageBoxes& messages;
     Clock& clock;
     ProcessList& processes;
+    RunLog& history;
 };
 
 class Reclaimer {
@@ -57,13 +59,15 @@ public:
     Reclaimer(const ReclaimServices& services, MemoryMonitor& monitor, TrayPicture& tray, ReclaimView& view)
         : services_(services), monitor_(monitor), tray_(tray), view_(view) {}
 
+    // Each action reports to the history when it ends, with what started it.
+    //
     // Claims the amount the amount label shows, fills it and gives it back, in one piece. Nothing
     // when it was refused because an action runs.
-    std::optional<ReclaimResult> secureFreeSpace();
+    std::optional<ReclaimResult> secureFreeSpace(Trigger trigger);
     // Three passes (standard) or nine; lets pending events run after every block.
-    std::optional<ReclaimResult> runCleanup(bool standard);
+    std::optional<ReclaimResult> runCleanup(bool standard, Trigger trigger);
     // Empties the working set of every program it may open; no box.
-    std::optional<ReclaimResult> trimWorkingSets();
+    std::optional<ReclaimResult> trimWorkingSets(Trigger trigger);
     // Asks a running cleanup to stop after its current block.
     void requestCleanupStop() { stopRequested_ = true; }
 
@@ -75,6 +79,13 @@ public:
     bool cleaning() const { return cleaning_; }
 
 private:
+    struct RunStart {
+        LocalDateTime at;
+        std::uint64_t milliseconds;
+    };
+    RunStart startRun() { return {services_.clock.now(), services_.clock.milliseconds()}; }
+    void report(const RunStart& start, RunRecord run);
+
     ReclaimServices services_;
     MemoryMonitor& monitor_;
     TrayPicture& tray_;

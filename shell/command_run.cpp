@@ -70,13 +70,14 @@ ReclaimResult runHere(Command command, const Services& services) {
     const Settings settings = loadSettings(services.settings);
     NoPanel panel(settings);
     MemoryMonitor monitor(services.memory, panel, panel);
-    Reclaimer reclaimer(ReclaimServices{services.memory, services.blocks, services.ui, panel, services.clock, services.processList},
+    Reclaimer reclaimer(ReclaimServices{services.memory, services.blocks, services.ui, panel, services.clock, services.processList,
+                                        services.history},
                         monitor, panel, panel);
     monitor.start();
     monitor.refreshAmount();
-    if (command == Command::Secure) return *reclaimer.secureFreeSpace();
-    if (command == Command::Trim) return *reclaimer.trimWorkingSets();
-    return *reclaimer.runCleanup(standardCleanup(command, settings.standardCleanup));
+    if (command == Command::Secure) return *reclaimer.secureFreeSpace(Trigger::CommandLine);
+    if (command == Command::Trim) return *reclaimer.trimWorkingSets(Trigger::CommandLine);
+    return *reclaimer.runCleanup(standardCleanup(command, settings.standardCleanup), Trigger::CommandLine);
 }
 
 }  // namespace

@@ -39,7 +39,7 @@ MainPanel::MainPanel(const Services& services, Settings& settings, TrayIcon& tra
       tray_(tray),
       monitor_(services.memory, tray, *this),
       reclaimer_(ReclaimServices{services.memory, services.blocks, services.ui, services.messages, services.clock,
-                                 services.processList},
+                                 services.processList, services.history},
                  monitor_, tray, *this) {}
 
 MainPanel::~MainPanel() = default;
@@ -174,12 +174,12 @@ void MainPanel::warningTick() {
     std::optional<ReclaimResult> result;
     switch (monitor_.warningTick(action, services_.clock.milliseconds())) {
         case LowMemoryStep::Secure:
-            result = secureFreeSpace();
+            result = secureFreeSpace(Trigger::LowMemory);
             monitor_.automaticSecuringEnded(services_.clock.milliseconds());
             break;
         case LowMemoryStep::AskThenSecure:
             if (services_.messages.show(LowMemoryQuestion, mb::YesNo | mb::Critical, ProgramTitle) == mb::AnswerYes)
-                result = secureFreeSpace();
+                result = secureFreeSpace(Trigger::LowMemory);
             break;
         case LowMemoryStep::Nothing: break;
     }
@@ -196,6 +196,7 @@ void MainPanel::onCommand(int id) {
         case SecureCommand: secureFreeSpace(); break;
         case CleanupCommand: runCleanup(); break;
         case TrimCommand: trimWorkingSets(); break;
+        case HistoryCommand: history::open(services_.history.path(), services_.files, services_.processes, services_.messages); break;
         case StopCleanupButton: reclaimer_.requestCleanupStop(); break;
         case ExitCommand: exitProgram_(); break;
         case OptionsButton:

@@ -41,10 +41,10 @@ public:
     void openOptions();
 
     // Each returns nothing when a running action refused it.
-    std::optional<ReclaimResult> secureFreeSpace() { return reclaimer_.secureFreeSpace(); }
-    std::optional<ReclaimResult> runCleanup() { return runCleanup(settings_.standardCleanup); }
-    std::optional<ReclaimResult> runCleanup(bool standard) { return reclaimer_.runCleanup(standard); }
-    std::optional<ReclaimResult> trimWorkingSets() { return reclaimer_.trimWorkingSets(); }
+    std::optional<ReclaimResult> secureFreeSpace(Trigger trigger = Trigger::Manual) { return reclaimer_.secureFreeSpace(trigger); }
+    std::optional<ReclaimResult> runCleanup(Trigger trigger = Trigger::Manual) { return runCleanup(settings_.standardCleanup, trigger); }
+    std::optional<ReclaimResult> runCleanup(bool standard, Trigger trigger) { return reclaimer_.runCleanup(standard, trigger); }
+    std::optional<ReclaimResult> trimWorkingSets(Trigger trigger = Trigger::Manual) { return reclaimer_.trimWorkingSets(trigger); }
     bool reclaiming() const { return reclaimer_.running(); }
     // A notification from the tray icon, while the panel and its status line are out of sight.
     void notifyWhileHidden(std::wstring_view text);

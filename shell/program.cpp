@@ -52,7 +52,7 @@ void Program::openOptions() { mainPanel().openOptions(); }
 
 // The schedule starts the securing on time, whatever the memory state; a running action refuses it.
 void Program::minutePassed() {
-    if (schedule_.minutePassed(settings_.scheduleIndex)) mainPanel().secureFreeSpace();
+    if (schedule_.minutePassed(settings_.scheduleIndex)) mainPanel().secureFreeSpace(Trigger::Schedule);
 }
 
 bool Program::reclaiming() const { return mainPanel_ && mainPanel_->reclaiming(); }
@@ -63,13 +63,13 @@ void Program::runForwarded(Command command) {
     std::optional<ReclaimResult> result;
     const wchar_t* notice = ForwardedCleanup;
     if (command == Command::Secure) {
-        result = panel.secureFreeSpace();
+        result = panel.secureFreeSpace(Trigger::CommandLine);
         notice = ForwardedSecuring;
     } else if (command == Command::Trim) {
-        result = panel.trimWorkingSets();
+        result = panel.trimWorkingSets(Trigger::CommandLine);
         notice = ForwardedTrim;
     } else {
-        result = panel.runCleanup(standardCleanup(command, settings_.standardCleanup));
+        result = panel.runCleanup(standardCleanup(command, settings_.standardCleanup), Trigger::CommandLine);
     }
     if (result) panel.notifyWhileHidden(notice + result->text);
 }

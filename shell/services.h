@@ -14,6 +14,7 @@
 #include "platform/shortcuts.h"
 #include "platform/tray.h"
 #include "platform/ui.h"
+#include "reclaim/history.h"
 
 namespace lark {
 
@@ -31,6 +32,7 @@ struct Services {
     MachineRegistry& registry;
     Processes& processes;
     ProcessList& processList;
+    RunLog& history;
 };
 
 }  // namespace lark

@@ -16,6 +16,7 @@ public:
 
     void* claim(std::size_t bytes) override;
     void release(void* block) override;
+    std::size_t largestBlock() const override { return largestBlock_; }
 
     // The test and diagnostic cap on the size of every block, in MiB, from the environment
     // variable LARKSPAN_MAX_BLOCK_MIB; no cap (SIZE_MAX) when it is missing or not a number. It

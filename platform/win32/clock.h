@@ -1,4 +1,4 @@
-// The local time of day.
+// The local time and date.
 #pragma once
 
 #include "platform/clock.h"
@@ -8,6 +8,7 @@ namespace lark::win32 {
 class Win32Clock final : public Clock {
 public:
     TimeOfDay localTime() override;
+    LocalDateTime now() override;
     std::uint64_t milliseconds() override;
 };
 

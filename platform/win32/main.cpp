@@ -13,6 +13,7 @@
 #include "platform/win32/dpi.h"
 #include "platform/win32/ini_store.h"
 #include "platform/win32/instance_lock.h"
+#include "platform/win32/log_files.h"
 #include "platform/win32/memory_stats.h"
 #include "platform/win32/message_boxes.h"
 #include "platform/win32/pictures.h"
@@ -65,11 +66,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     const auto iniFile = lark::portableSettingsFile(files.exePath());
     lark::win32::RegistrySettingsStore registrySettings;
     lark::win32::IniSettingsStore iniSettings(iniFile.value_or(L""));
-    lark::SettingsStore& settings =
-        iniFile && files.fileExists(*iniFile) ? static_cast<lark::SettingsStore&>(iniSettings) : registrySettings;
+    const bool portable = iniFile && files.fileExists(*iniFile);
+    lark::SettingsStore& settings = portable ? static_cast<lark::SettingsStore&>(iniSettings) : registrySettings;
+    lark::win32::Win32LogFiles logFiles;
+    lark::HistoryFile history(logFiles, lark::history::filePath(files.exePath(), portable, files.localAppDataFolder()));
 
     const lark::Services services{ui,    memory, settings,  tray,     instanceLock, messages, clock,
-                                  blocks, files,  shortcuts, registry, processes,    processList};
+                                  blocks, files,  shortcuts, registry, processes,    processList, history};
     lark::win32::Win32Console console;
     lark::win32::Win32RunningCopy runningCopy;
     if (const auto code = lark::runCommandLine(arguments(), services, console, runningCopy)) return *code;

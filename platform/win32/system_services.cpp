@@ -96,14 +96,19 @@ std::wstring Win32FileSystem::productVersion() {
            L'.' + std::to_wstring(HIWORD(info->dwProductVersionLS));
 }
 
-std::optional<std::wstring> Win32FileSystem::userStartupFolder() {
+namespace {
+std::optional<std::wstring> knownFolder(REFKNOWNFOLDERID id, DWORD flags) {
     PWSTR raw = nullptr;
-    HRESULT result = ::SHGetKnownFolderPath(FOLDERID_Startup, KF_FLAG_CREATE, nullptr, &raw);
+    HRESULT result = ::SHGetKnownFolderPath(id, flags, nullptr, &raw);
     std::optional<std::wstring> folder;
     if (SUCCEEDED(result) && raw && *raw) folder = std::wstring(raw);
     ::CoTaskMemFree(raw);
     return folder;
 }
+}  // namespace
+
+std::optional<std::wstring> Win32FileSystem::userStartupFolder() { return knownFolder(FOLDERID_Startup, KF_FLAG_CREATE); }
+std::optional<std::wstring> Win32FileSystem::localAppDataFolder() { return knownFolder(FOLDERID_LocalAppData, 0); }
 
 bool Win32FileSystem::directoryExists(std::wstring_view path) {
     DWORD a = attributes(path);

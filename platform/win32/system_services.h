@@ -15,6 +15,7 @@ public:
     std::wstring exePath() override;
     std::wstring productVersion() override;
     std::optional<std::wstring> userStartupFolder() override;
+    std::optional<std::wstring> localAppDataFolder() override;
     bool directoryExists(std::wstring_view path) override;
     bool fileExists(std::wstring_view path) override;
 };

@@ -3,6 +3,7 @@ DISPLAY) with LARK_EXE, LARK_DRIVER and LARK_OUTPUT from CTest: test_<area>.py i
 a line "# wine-dpi: 144" in it gives it a prefix of its own at that DPI."""
 
 import collections
+import getpass
 import os
 import re
 import shutil
@@ -109,6 +110,16 @@ class Driver:
 
     def memstatus(self):
         return dict(zip("total_phys avail_phys avail_page_file total_virtual avail_virtual".split(), map(int, self.run("memstatus")[0][1:])))
+
+
+def history_path():
+    return Path(env("WINEPREFIX")) / "drive_c" / "users" / getpass.getuser() / "AppData" / "Local" / "Larkspan" / "history.csv"
+
+
+def history(path=None):
+    """The history file's runs, a line each (the profile's file unless another is named)."""
+    path = path or history_path()
+    return path.read_bytes().decode("utf-8-sig").split("\r\n")[1:-1] if path.is_file() else []
 
 
 def store_settings(**values):

@@ -8,8 +8,8 @@ import tempfile
 import time
 from pathlib import Path
 
-from larkspan_e2e import (ID_AMOUNT_BAR, ID_STATUS, MAIN, SC_MINIMIZE, TRAY_HOST, WM_SYSCOMMAND, LarkspanCase, env, registry_values,
-                          run, wait_until)
+from larkspan_e2e import (ID_AMOUNT_BAR, ID_SECURE, ID_STATUS, MAIN, SC_MINIMIZE, TRAY_HOST, WM_SYSCOMMAND, LarkspanCase, env,
+                          history, history_path, registry_values, run, wait_until)
 from test_settings import DEFAULTS
 
 BOX, IDOK = "Larkspan", 1
@@ -40,10 +40,13 @@ class CommandLineTest(LarkspanCase):
             time.sleep(0.2)
         self.assertIn(process.returncode, (0, 1))
         self.assertRegex(out.read_bytes().decode(), SECURED)
+        self.assertIn(",コマンドライン,空き領域確保,", history()[-1])
+        self.assertLessEqual(float(history()[-1].split(",")[6]), 16.0, "more held than the blocks' cap")
         self.assertFalse({t for t, visible in seen if t in (MAIN, TRAY_HOST)}, "a window of the program")
         trim, out = self.command("/trim")
         self.assertIn(self.finish(trim), (0, 1))
         self.assertRegex(out.read_bytes().decode().removesuffix("\r\n"), TRIMMED)
+        self.assertIn(",コマンドライン,ワーキング セットの縮小,", history()[-1])
 
         bad, out = self.command("/cleanup", "now")
         self.assertEqual(self.finish(bad), 2)
@@ -79,7 +82,11 @@ class CommandLineTest(LarkspanCase):
             if read_only:
                 self.addCleanup(run, "umount", folder)
                 self.assertNotEqual(run("touch", folder / "probe").returncode, 0, "the folder is writable")
-            app = self.start_app(exe=exe)
+            app, runs = self.start_app(exe=exe), len(history())
+            if name == "portable":  # its history beside it too, none in the profile
+                self.driver.click(MAIN, ID_SECURE)
+                self.assertEqual(len(wait_until(lambda: history(Path(folder) / "larkspan-history.csv"), len, 20)), 1)
+                self.assertEqual(len(history()), runs)
             self.driver.scroll(MAIN, ID_AMOUNT_BAR, "thumb", 30)
             self.assertEqual(wait_until(lambda: self.slider(ID_AMOUNT_BAR), (30).__eq__), 30)
             if name == "deleted":  # portable mode switched off while the copy runs
@@ -91,3 +98,16 @@ class CommandLineTest(LarkspanCase):
                 continue
             saved = dict(line.split("=", 1) for line in Path(ini).read_text().splitlines()[1:])
             self.assertEqual(saved, dict(DEFAULTS, Flag01="55" if read_only else "30"))
+
+    def test_a_history_file_that_cannot_be_written_stops_nothing(self):
+        path = history_path()
+        path.unlink(missing_ok=True), path.mkdir(parents=True)  # a folder where the file belongs
+        self.addCleanup(path.rmdir)
+        process, out = self.command("/secure")
+        self.assertIn(self.finish(process), (0, 1))
+        self.assertRegex(out.read_bytes().decode(), SECURED)
+        self.start_app()
+        self.driver.click(MAIN, ID_SECURE)
+        self.assertRegex(wait_until(lambda: self.text(ID_STATUS), lambda t: "[" in t, 20), r"(成功しました|できませんでした)\[")
+        self.driver.click(MAIN, ID_SECURE)
+        self.assertTrue(wait_until(lambda: self.shown(MAIN), bool, 5), "the program ended")

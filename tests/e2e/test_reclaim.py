@@ -5,7 +5,7 @@ import datetime
 import re
 
 from larkspan_e2e import (ID_CLEANUP_HEADING, ID_CLEANUP_PANEL, ID_MENU_CLEANUP, ID_STATUS, ID_STOP, MAIN, WM_COMMAND,
-                          LarkspanCase, store_settings, wait_until)
+                          LarkspanCase, history, store_settings, wait_until)
 
 BOX, IDOK = "Larkspan", 1  # the message boxes' title and OK button
 DONE, WAITING = (0, 128, 0), (0, 0, 128)  # the grid's cell fills
@@ -52,6 +52,7 @@ class ReclaimTest(LarkspanCase):
         self.start_app()  # 16 MiB blocks; the cleanup makes 3 passes of 16
         self.driver.run("key", MAIN, "F4")
         self.assertLess(self.secured(), 30)
+        self.assertIn(",手動,空き領域確保,", history()[-1])
         self.driver.post(MAIN, WM_COMMAND, ID_MENU_CLEANUP)
         result = self.result_box()
         self.assertRegex(result, CLEANED)

@@ -5,7 +5,8 @@ import time
 from larkspan_e2e import (MAIN, SC_MINIMIZE, WM_LBUTTONDOWN, WM_MOUSEMOVE, WM_SYSCOMMAND, LarkspanCase, stored_settings,
                           wait_until)
 
-TRAY_MENU = ["システムメモリの詳細\tF6", "-", "空き領域確保\tF4", "メモリ クリーンアップ\tF5", "設定(&C)\tF2", "-", "終了(&X)\tF9"]
+TRAY_MENU = ["システムメモリの詳細\tF6", "-", "空き領域確保\tF4", "メモリ クリーンアップ\tF5", "ワーキング セットの縮小(&W)\tF7",
+             "設定(&C)\tF2", "-", "終了(&X)\tF9"]
 
 
 class TrayTest(LarkspanCase):

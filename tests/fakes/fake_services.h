@@ -128,9 +128,10 @@ public:
 
 class FakeClock final : public Clock {
 public:
-    TimeOfDay localTime() override { return now; }
+    TimeOfDay localTime() override { return date.time; }
+    LocalDateTime now() override { return date; }
     std::uint64_t milliseconds() override { return ms; }
-    TimeOfDay now{4, 5, 9};  // single digits: a time stamp pads each to two
+    LocalDateTime date{2026, 12, 8, {4, 5, 9}, 540};  // single digits: a time stamp pads each to two
     std::uint64_t ms = 1000;
 };
 

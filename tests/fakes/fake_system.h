@@ -11,6 +11,7 @@
 
 #include "platform/file_system.h"
 #include "platform/machine_registry.h"
+#include "platform/log_files.h"
 #include "platform/process_list.h"
 #include "platform/processes.h"
 #include "platform/shortcuts.h"
@@ -25,6 +26,7 @@ struct FakeFileSystem final : FileSystem {
     std::wstring exePath() override { return exe; }
     std::wstring productVersion() override { return version; }
     std::optional<std::wstring> userStartupFolder() override { return userStartup; }
+    std::optional<std::wstring> localAppDataFolder() override { return L"C:\\Users\\u\\AppData\\Local"; }
     bool directoryExists(std::wstring_view p) override { return dirs.count(std::wstring(p)) != 0; }
     bool fileExists(std::wstring_view p) override { return files.count(std::wstring(p)) != 0; }
 };
@@ -58,7 +60,10 @@ struct FakeProcesses final : Processes {
         if (works) started.push_back({std::wstring(app), std::wstring(line), window});
         return works;
     }
-    bool openDocument(std::wstring_view path) override { return started.push_back({std::wstring(path), L"", ProcessWindow::Normal}), true; }
+    bool opensDocuments = true;  // false: no program is associated with the document's type
+    bool openDocument(std::wstring_view path) override {
+        return opensDocuments && (started.push_back({std::wstring(path), L"", ProcessWindow::Normal}), true);
+    }
 };
 
 // Processes by id: each trims, refuses or cannot be opened. Handles still open are counted.
@@ -87,6 +92,20 @@ struct FakeProcessList final : ProcessList {
         return trimmed.push_back(id), true;
     }
     void close(Handle handle) override { open_.erase(handle); }
+};
+
+// Files as texts by path; `works` false makes every write fail (locked, read-only).
+struct FakeLogFiles final : LogFiles {
+    std::map<std::wstring, std::string> files;
+    bool works = true;
+    std::optional<std::uint64_t> size(std::wstring_view path) override {
+        const auto it = files.find(std::wstring(path));
+        return it == files.end() ? std::nullopt : std::optional<std::uint64_t>(it->second.size());
+    }
+    bool append(std::wstring_view path, std::string_view bytes) override { return works && (files[std::wstring(path)] += bytes, true); }
+    bool rename(std::wstring_view path, std::wstring_view to) override {
+        return works && (files[std::wstring(to)] = std::move(files.at(std::wstring(path))), files.erase(std::wstring(path)), true);
+    }
 };
 
 }  // namespace lark::fake

@@ -33,12 +33,17 @@ public:
     FakeRegistry registry;
     FakeProcesses processes;
     FakeProcessList processList;
+    FakeLogFiles logFiles;
+    HistoryFile history{logFiles, L"C:\\Users\\u\\AppData\\Local\\Larkspan\\history.csv"};
     Program program;
 
     Services services(BlockAllocator& blocks);  // the fakes above, reclaiming with `blocks`
 
     // Starts the program and lets the splash's time run out: the main panel is loaded and shown.
     FakeWindow& loadMainPanel();
+
+    // What started each run in the history file and what it did: "予約,空き領域確保".
+    std::vector<std::string> runsRecorded();
 
     FakeWindow* window(std::wstring_view title) const;  // an open window with this title, or null
     FakeWindow& mainWindow();

@@ -84,6 +84,8 @@ TEST_F(ReclaimActions, SecuringClaimsTheAmountShowsItsProgressAndReportsTheGainW
     EXPECT_EQ(blocks.claims, std::vector<std::size_t>{52 * MiB + 1});
     EXPECT_EQ(blocks.heldBlocks(), 0u);
     EXPECT_EQ(status(), L" 1.5MB メモリ確保に成功しました[04:05:09]");
+    EXPECT_TRUE(app.logFiles.files[app.history.path()].ends_with(
+        "\r\n2026-12-08T04:05:09+09:00,手動,空き領域確保,2048.0,2049.5,1.5,52.0,,0.00, 1.5MB メモリ確保に成功しました\r\n"));
     EXPECT_FALSE(app.mainWindow().control(SecuringBanner).shown);
     EXPECT_EQ(app.text(SizeRowNumber + 1), L"2049");  // the panel shows the fresh figure
 }
@@ -150,6 +152,7 @@ TEST_F(ReclaimActions, StopAndFailingBlocksEndTheRunWithEverythingGivenBack) {
     cleanup();
     EXPECT_EQ(blocks.claims.size(), 4u);
     EXPECT_EQ(doneCells(), 4);
+    EXPECT_TRUE(app.logFiles.files[app.history.path()].ends_with(",手動,メモリ クリーンアップ(標準),8192.0,8192.0,0.0,64.0,,0.00,中止\r\n"));
     expectIdleAfterCleanup();
 
     app.ui.onPump = nullptr;

@@ -141,6 +141,8 @@ TEST_F(Tray, ACommandFromANewCopyRunsAsTheTrayMenusWouldAndSaysHowItWent) {
     receive(Command::Secure);
     trayHost().fire(TrayHost::ForwardedTimer);
     EXPECT_EQ(memory.freshSamples, 8);
+    EXPECT_EQ(runsRecorded(), (std::vector<std::string>{"コマンドライン,空き領域確保", "コマンドライン,メモリ クリーンアップ(標準)",
+                                                       "コマンドライン,ワーキング セットの縮小", "コマンドライン,空き領域確保"}));
     for (auto i = calls; i < tray.calls.size(); ++i) EXPECT_FALSE(tray.calls[i].record.flags & nif::Info);
 }
 
@@ -155,6 +157,7 @@ TEST_F(Tray, TheLowMemorySecuringIsToldOfWhileThePanelIsHidden) {
     warningTick();
     EXPECT_EQ(memory.freshSamples, 4);
     EXPECT_EQ(tray.last().record.info, L"空きメモリが警告値を下回ったため、空き領域の確保を実行しました。\nメモリを確保できませんでした");
+    EXPECT_EQ(runsRecorded(), (std::vector<std::string>{"予約,空き領域確保", "低メモリ,空き領域確保"}));
 }
 
 }  // namespace

@@ -136,8 +136,13 @@ int wmain(int argc, wchar_t** argv) {
     lark::win32::Win32MachineRegistry registry;
     lark::win32::Win32Processes processes;
     lark::win32::Win32ProcessList processList;
+    struct NoHistory final : lark::RunLog {
+        void record(const lark::RunRecord&) override {}
+        const std::wstring& path() const override { return none; }
+        std::wstring none;
+    } history;
     lark::Program program(lark::Services{ui, memory, settings, tray, instanceLock, messages, clock, blocks, files,
-                                         shortcuts, registry, processes, processList});
+                                         shortcuts, registry, processes, processList, history});
     if (!program.start()) return 1;
     pumpFor(ui, 500);  // first paint and first timer ticks out of the way
     const HWND panel = ::FindWindowW(nullptr, lark::MainPanelTitle);

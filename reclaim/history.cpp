@@ -1,0 +1,148 @@
+#include "reclaim/history.h"
+
+#include <cstdio>
+
+#include "options/paths.h"
+
+namespace lark {
+
+namespace {
+
+constexpr char ByteOrderMark[] = "\xEF\xBB\xBF";  // Excel on a Japanese Windows then reads UTF-8
+constexpr wchar_t Header[] =
+    L"日時,きっかけ,動作,実行前の使用可能メモリ(MB),実行後の使用可能メモリ(MB),増加(MB),確保したメモリ(MB),"
+    L"対象プログラム数,所要時間(秒),結果";
+
+void putUtf8(std::string& out, char32_t c) {
+    if (c >= 0xD800 && (c <= 0xDFFF || c > 0x10FFFF)) c = 0xFFFD;  // a lone surrogate or no character at all
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | c >> 6);
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | c >> 12);
+        out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | c >> 18);
+        out += static_cast<char>(0x80 | (c >> 12 & 0x3F));
+        out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+// UTF-16 on Windows, UTF-32 elsewhere.
+std::string utf8(std::wstring_view text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char32_t c = static_cast<char32_t>(text[i]);
+        if (sizeof(wchar_t) == 2 && c >= 0xD800 && c < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+            text[i + 1] <= 0xDFFF)
+            c = 0x10000 + ((c - 0xD800) << 10) + (static_cast<char32_t>(text[++i]) - 0xDC00);
+        putUtf8(out, c);
+    }
+    return out;
+}
+
+// RFC 4180: a field with a comma, a quote or a line break goes in quotes, its quotes doubled.
+std::string field(std::string text) {
+    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
+    std::string quoted = "\"";
+    for (char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return quoted + "\"";
+}
+
+std::string formatted(const char* format, double value) {
+    char text[48];
+    std::snprintf(text, sizeof text, format, value);
+    return text;
+}
+
+std::string mebibytes(double bytes) { return formatted("%.1f", bytes / 1048576.0); }
+
+std::string dateTime(const LocalDateTime& t) {
+    const int offset = t.utcOffsetMinutes < 0 ? -t.utcOffsetMinutes : t.utcOffsetMinutes;
+    char text[40];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d%c%02d:%02d", t.year, t.month, t.day, t.time.hour,
+                  t.time.minute, t.time.second, t.utcOffsetMinutes < 0 ? '-' : '+', offset / 60 % 100, offset % 60);
+    return text;
+}
+
+const wchar_t* triggerWord(Trigger trigger) {
+    switch (trigger) {
+        case Trigger::LowMemory: return L"低メモリ";
+        case Trigger::Schedule: return L"予約";
+        case Trigger::CommandLine: return L"コマンドライン";
+        default: return L"手動";
+    }
+}
+
+const wchar_t* actionWord(RunAction action) {
+    switch (action) {
+        case RunAction::CleanupStandard: return L"メモリ クリーンアップ(標準)";
+        case RunAction::CleanupFull: return L"メモリ クリーンアップ(完全)";
+        case RunAction::Trim: return L"ワーキング セットの縮小";
+        default: return L"空き領域確保";
+    }
+}
+
+}  // namespace
+
+namespace history {
+
+std::string headerLine() { return utf8(Header) + "\r\n"; }
+
+std::string csvLine(const RunRecord& run) {
+    const double before = static_cast<double>(run.availableBefore), after = static_cast<double>(run.availableAfter);
+    const std::string fields[] = {
+        dateTime(run.started),
+        utf8(triggerWord(run.trigger)),
+        utf8(actionWord(run.action)),
+        mebibytes(before),
+        mebibytes(after),
+        mebibytes(after - before),
+        mebibytes(static_cast<double>(run.heldAtMost)),
+        run.programsTrimmed ? std::to_string(*run.programsTrimmed) : "",
+        formatted("%.2f", static_cast<double>(run.milliseconds) / 1000.0),
+        field(utf8(run.stopped ? L"中止" : run.result)),
+    };
+    std::string line;
+    for (const std::string& f : fields) line += (line.empty() ? "" : ",") + f;
+    return line + "\r\n";
+}
+
+std::wstring filePath(std::wstring_view exePath, bool portable, const std::optional<std::wstring>& localAppData) {
+    if (portable) {
+        const auto slash = exePath.find_last_of(L"\\/");
+        return slash == std::wstring_view::npos ? L"" : std::wstring(exePath.substr(0, slash + 1)) + L"larkspan-history.csv";
+    }
+    return localAppData && !localAppData->empty() ? *localAppData + L"\\Larkspan\\history.csv" : L"";
+}
+
+void open(std::wstring_view path, FileSystem& files, Processes& processes, MessageBoxes& messages) {
+    if (path.empty() || !files.fileExists(path)) {
+        messages.show(L"実行の履歴はまだ記録されていません。", mb::Information, ProgramTitle);
+        return;
+    }
+    if (processes.openDocument(path)) return;
+    if (const auto windows = files.windowsFolder()) {
+        const std::wstring notepad = *windows + L"\\System32\\notepad.exe";
+        processes.start(notepad, paths::quoted(notepad) + L" " + paths::quoted(path), ProcessWindow::Normal);
+    }
+}
+
+}  // namespace history
+
+void HistoryFile::record(const RunRecord& run) {
+    waiting_.push_back(history::csvLine(run));
+    while (waiting_.size() > history::MostWaiting) waiting_.pop_front();
+    if (path_.empty()) return;
+    auto size = files_.size(path_);
+    if (size && *size > history::RollOverBytes && files_.rename(path_, path_ + L".1")) size.reset();
+    std::string bytes = size && *size > 0 ? "" : ByteOrderMark + history::headerLine();
+    for (const std::string& line : waiting_) bytes += line;
+    if (files_.append(path_, bytes)) waiting_.clear();
+}
+
+}  // namespace lark
