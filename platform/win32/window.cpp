@@ -402,8 +402,9 @@ LRESULT Win32Window::handle(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         }
         return 0;
     case WM_CLOSE:
-        // A window that a modal dialog has disabled takes no input, not even a posted close.
-        if (live_ && ::IsWindowEnabled(hwnd)) events_.onClose();
+        // A window that a modal dialog has disabled takes no input, not even a posted close. A hidden
+        // window takes none from the user: its close comes from another program, and always counts.
+        if (live_ && (::IsWindowEnabled(hwnd) || desc_.style == WindowStyle::Hidden)) events_.onClose();
         return 0;  // the owner decides
     case WM_QUERYENDSESSION: return TRUE;
     case WM_ENDSESSION:
