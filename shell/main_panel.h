@@ -101,7 +101,7 @@ private:
     std::unique_ptr<Window> window_;
     ShowState startState_ = ShowState::Normal;
     bool shownOnce_ = false;
-    Window* openDialog_ = nullptr;  // the options dialog or the about box while it is open
+    Window* openDialog_ = nullptr;  // the options dialog or the about box while its loop runs
 
     // Controls, owned by the window.
     Control* normalView_ = nullptr;

@@ -5,11 +5,13 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "reclaim/reclaim.h"
 #include "tests/fakes/fake_blocks.h"
 #include "tests/fakes/test_program.h"
+#include "tray/tray_host.h"
 
 namespace lark {
 namespace {
@@ -171,6 +173,27 @@ TEST_F(ReclaimActions, AnActionStartedInsideARunIsRefused) {
     EXPECT_EQ(blocks.claims.size(), 48u);
     EXPECT_EQ(app.messages.shown.size(), 1u);
     expectIdleAfterCleanup();
+}
+
+// A command handed over from the command line while a dialog is open runs inside the dialog's loop.
+// A dialog closed meanwhile is gone at once: its key opens a new one before the run ends.
+TEST_F(ReclaimActions, ADialogClosedWhileAForwardedCleanupRunsInItsLoopIsGoneAtOnce) {
+    start(256 * MiB, 8 * GiB);
+    for (int command : {OptionsCommand, AboutCommand}) {
+        int dialogs = 0;
+        app.ui.onModal = [&](fake::FakeWindow& dialog) {
+            if (++dialogs > 1) return dialog.events().onClose();
+            app.trayHost().events().onDataReceived(forwarding::Tag, forwarding::encode(Command::CleanupStandard));
+            app.ui.onPump = [&, once = true]() mutable {
+                if (!std::exchange(once, false)) return;
+                dialog.events().onClose();
+                app.mainWindow().click(command);
+            };
+            app.trayHost().fire(TrayHost::ForwardedTimer);
+        };
+        app.mainWindow().click(command);
+        EXPECT_EQ(dialogs, 2) << command;
+    }
 }
 
 }  // namespace
