@@ -22,7 +22,9 @@ AllowSkipFiles off  ; a file that cannot be written fails the installation, sile
 !define PUBLISHER "Quorvane"
 !define UNINST_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Larkspan"
 !define SETTINGS_KEY "Software\Quorvane\Larkspan100"
-!define MAIN_TITLE "Larkspan    "  ; the main panel's title: the word and four blanks
+; The program's hidden tray host, by its window class and title: closing it ends the program.
+!define HOST_CLASS "Larkspan.Window"
+!define HOST_TITLE "だみい"
 
 Name "${APP}"
 OutFile "${OUTFILE}"
@@ -64,14 +66,15 @@ VIAddVersionKey /LANG=${LANG_JAPANESE} "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=${LANG_JAPANESE} "ProductVersion" "${VERSION}"
 VIAddVersionKey /LANG=${LANG_JAPANESE} "LegalCopyright" "Copyright (c) ${PUBLISHER}"
 
-; A running Larkspan holds its executable open. Closing its main panel saves its settings and ends
-; it; then wait (up to 10 s) until the executable can be written, so that no file stays locked.
+; A running Larkspan holds its executable open. Closing its tray host saves its settings and ends it,
+; whatever dialog or message box it has open (a dialog keeps the main panel from taking a close); then
+; wait (up to 10 s) until the executable can be written, so that no file stays locked.
 !macro CLOSE_RUNNING_FUNCTION prefix
 Function ${prefix}CloseRunning
   retry:
   StrCpy $1 0
   ${Do}
-    FindWindow $0 "" "${MAIN_TITLE}"
+    FindWindow $0 "${HOST_CLASS}" "${HOST_TITLE}"
     ${If} $0 <> 0
       SendMessage $0 ${WM_CLOSE} 0 0 /TIMEOUT=5000
     ${EndIf}

@@ -213,7 +213,9 @@ public:
     virtual void show(ShowState state) = 0;
     virtual ShowState state() const = 0;
     virtual bool visible() const = 0;
-    virtual bool bringForward() = 0;  // activate and focus; fails while hidden
+    // Activates and focuses; fails while hidden. While modal windows of the program stand over it
+    // (dialogs, message boxes), they come forward with it and the newest is activated instead.
+    virtual bool bringForward() = 0;
     virtual void setIcon(Picture picture) = 0;
     virtual Picture icon() const = 0;
     virtual void makeTopmost() = 0;

@@ -133,9 +133,12 @@ void MainPanel::openAboutBox() {
     if (box.closedByOk()) bringForward();
 }
 
+// A dialog is open while it shows: closing it takes it away at once, though a command that runs
+// inside its loop (one handed over from the command line) keeps the loop from returning until it ends.
 bool MainPanel::bringDialogForward() {
-    if (openDialog_) openDialog_->bringForward();
-    return openDialog_ != nullptr;
+    if (!openDialog_ || !openDialog_->visible()) return false;
+    openDialog_->bringForward();
+    return true;
 }
 
 void MainPanel::runDialog(Window& dialog, const std::function<void()>& runModal) {

@@ -30,9 +30,10 @@ public:
     // brings a visible panel forward (a panel minimised into the tray stays there).
     void show();
 
-    // Activates a visible panel; false while it is hidden.
+    // Activates a visible panel, or the dialog or message box open over it; false while it is hidden.
     bool bringForward();
-    // Shows the panel in its normal state, visible and active, from wherever it is.
+    // Shows the panel in its normal state, visible and active (or under the dialog or message box
+    // open over it, which is activated), from wherever it is.
     void restore();
 
     // The options dialog, centred over the panel, or on the screen while the panel is hidden. Like
@@ -101,7 +102,7 @@ private:
     std::unique_ptr<Window> window_;
     ShowState startState_ = ShowState::Normal;
     bool shownOnce_ = false;
-    Window* openDialog_ = nullptr;  // the options dialog or the about box while it is open
+    Window* openDialog_ = nullptr;  // the options dialog or the about box while its loop runs
 
     // Controls, owned by the window.
     Control* normalView_ = nullptr;

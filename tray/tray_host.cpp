@@ -63,6 +63,9 @@ void TrayHost::onCommand(int id) {
     }
 }
 
+// Nothing open is applied: the exit saves the settings as they stand and ends the process.
+void TrayHost::onClose() { commands_.exitProgram(); }
+
 // A new taskbar starts empty: put the icon back with its current picture and tip.
 void TrayHost::onShellRestart() { icon_->restore(); }
 

@@ -1,6 +1,7 @@
 // The tray host: a window that is never shown. It owns the tray icon, answers the icon's clicks with
 // the main panel or the tray menu, keeps trying to add the icon while the shell is not ready for it,
-// and counts the minutes of the securing schedule.
+// and counts the minutes of the securing schedule. Closing it (only another program can: the
+// installer, the uninstaller) ends the program whatever dialog or message box is open.
 #pragma once
 
 #include <memory>
@@ -58,6 +59,7 @@ public:
 private:
     void onTrayMouse(int code) override;
     void onCommand(int id) override;
+    void onClose() override;
     void onShellRestart() override;
     void onTimer(int id) override;
     std::intptr_t onDataReceived(std::uintptr_t tag, std::span<const std::uint8_t> data) override;

@@ -52,7 +52,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     lark::win32::Win32MemoryStats memory;
     lark::win32::Win32TrayIcons tray(pictures);
     lark::win32::NamedMutexLock instanceLock;
-    lark::win32::Win32MessageBoxes messages;
+    lark::win32::Win32MessageBoxes messages(ui);
     lark::win32::Win32Clock clock;
     lark::Win32BlockAllocator blocks(lark::Win32BlockAllocator::largestBlockFromEnvironment());
 

@@ -1,5 +1,7 @@
 #include "platform/win32/win32_ui.h"
 
+#include <algorithm>
+
 #include "platform/win32/dpi.h"
 #include "platform/win32/message_handler.h"
 #include "platform/win32/window.h"
@@ -56,6 +58,16 @@ Rgb Win32Ui::systemColour(SysColour colour) const {
 void Win32Ui::endProcess() { ::ExitProcess(0); }
 
 HWND Win32Ui::dialogOwner() {
+    if (HWND owner = boxOwner()) return owner;
+    if (!parking_) {
+        parking_.reset(::CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                         instance_, nullptr));
+    }
+    return parking_.get();
+}
+
+HWND Win32Ui::boxOwner() {
+    if (!modals_.empty()) return modals_.back();
     struct Search {
         ATOM windowClass;
         HWND found = nullptr;
@@ -69,12 +81,23 @@ HWND Win32Ui::dialogOwner() {
             return s.found == nullptr;
         },
         reinterpret_cast<LPARAM>(&search));
-    if (search.found) return search.found;
-    if (!parking_) {
-        parking_.reset(::CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                                         instance_, nullptr));
-    }
-    return parking_.get();
+    return search.found;
+}
+
+void Win32Ui::modalOpened(HWND window) { modals_.push_back(window); }
+void Win32Ui::modalClosed(HWND window) { std::erase(modals_, window); }
+
+bool Win32Ui::bringModalsForward(HWND window) {
+    auto above = std::find(modals_.begin(), modals_.end(), window);
+    above = above == modals_.end() ? modals_.begin() : above + 1;
+    if (above == modals_.end()) return false;
+    constexpr UINT Raise = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+    ::SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, Raise);
+    for (auto it = above; it != modals_.end(); ++it) ::SetWindowPos(*it, HWND_TOP, 0, 0, 0, 0, Raise);
+    HWND newest = modals_.back();
+    const bool foreground = ::SetForegroundWindow(newest);
+    ::SetActiveWindow(newest);
+    return foreground || ::GetActiveWindow() == newest;
 }
 
 }  // namespace lark::win32

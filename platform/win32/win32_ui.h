@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <vector>
 
 #include "platform/ui.h"
 #include "platform/win32/fonts.h"
@@ -32,10 +33,22 @@ public:
     ATOM windowClass() const { return class_; }
     // Translates and dispatches one message (accelerators and dialog keys of the program's windows).
     void process(MSG& msg);
-    // The owner of a dialog: the program's main window, shown or hidden, so that it takes no input
-    // while the dialog is open however the dialog was opened (its own button, a key, the tray menu);
-    // without one, a hidden window that keeps the dialog off the taskbar.
+    // The owner of a dialog: the newest modal window, so that modal windows stack over the main window
+    // in the order they opened; else the program's main window, shown or hidden, so that it takes no
+    // input while the dialog is open however the dialog was opened (its own button, a key, the tray
+    // menu, low memory); without one, a hidden window that keeps the dialog off the taskbar.
     HWND dialogOwner();
+    // The same for a message box, but none without a main window: the box of a run without windows
+    // keeps its taskbar button.
+    HWND boxOwner();
+
+    // The program's modal windows, oldest first: dialogs from runModal until they close, message
+    // boxes while they show.
+    void modalOpened(HWND window);
+    void modalClosed(HWND window);
+    // While modal windows stand above `window` (all of them when it is not one itself), raises it with
+    // them above it, in order, and activates the newest. False when none does.
+    bool bringModalsForward(HWND window);
 
 private:
     HINSTANCE instance_;
@@ -43,6 +56,7 @@ private:
     FontCache fonts_;
     ATOM class_ = 0;
     UniqueWindow parking_;
+    std::vector<HWND> modals_;
 };
 
 }  // namespace lark::win32

@@ -237,6 +237,7 @@ bool Win32Window::visible() const { return hwnd_ && ::IsWindowVisible(hwnd_); }
 
 bool Win32Window::bringForward() {
     if (!visible()) return false;
+    if (ui_.bringModalsForward(hwnd_)) return true;  // they keep the input, in front of this window
     bool foreground = ::SetForegroundWindow(hwnd_);
     ::SetActiveWindow(hwnd_);
     HWND focus = ::GetFocus();
@@ -323,6 +324,7 @@ int Win32Window::runModal() {
         modalOwner_ = owner;
         ::EnableWindow(owner, FALSE);
     }
+    ui_.modalOpened(hwnd_);
     ::ShowWindow(hwnd_, SW_SHOWNORMAL);
     Win32Ui& ui = ui_;  // the window may be destroyed, and this object with it, inside the loop
     MSG msg;
@@ -357,6 +359,7 @@ LRESULT Win32Window::handle(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_NCCREATE: hwnd_ = hwnd; break;
     case WM_NCDESTROY:
+        ui_.modalClosed(hwnd);
         for (auto& c : controls_) c->detach();
         if (modal_) modal_->done = true;
         hwnd_ = nullptr;
@@ -399,8 +402,9 @@ LRESULT Win32Window::handle(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         }
         return 0;
     case WM_CLOSE:
-        // A window that a modal dialog has disabled takes no input, not even a posted close.
-        if (live_ && ::IsWindowEnabled(hwnd)) events_.onClose();
+        // A window that a modal dialog has disabled takes no input, not even a posted close. A hidden
+        // window takes none from the user: its close comes from another program, and always counts.
+        if (live_ && (::IsWindowEnabled(hwnd) || desc_.style == WindowStyle::Hidden)) events_.onClose();
         return 0;  // the owner decides
     case WM_QUERYENDSESSION: return TRUE;
     case WM_ENDSESSION:

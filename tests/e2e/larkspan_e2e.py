@@ -199,6 +199,13 @@ class LarkspanCase(unittest.TestCase):
         """The program's visible top-level windows with that title or class."""
         return [w for w in self.driver.windows(MAIN) if w.visible and (w.title == title or w.cls == cls)]
 
+    def in_front(self, title):
+        """Whether the program's modal window of that title is active over its shown main panel, which it keeps
+        from taking input, once a click just posted has been handled (the windows come top first)."""
+        time.sleep(0.5)
+        front = lambda: [(w.title, w.active, w.enabled) for w in self.driver.windows(MAIN) if w.visible and w.title in (title, MAIN)]
+        return wait_until(front, [(title, True, True), (MAIN, False, False)].__eq__, 5) == [(title, True, True), (MAIN, False, False)]
+
     def tray_host(self):
         return "hwnd:" + next(w.hwnd for w in self.driver.windows(MAIN) if w.title == TRAY_HOST)
 

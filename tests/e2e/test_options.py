@@ -3,8 +3,8 @@
 import glob
 import os
 
-from larkspan_e2e import (BM_CLICK, MAIN, SC_MINIMIZE, WM_CLOSE, WM_COMMAND, WM_SYSCOMMAND, LarkspanCase, env,
-                          stored_settings, wait_until)
+from larkspan_e2e import (BM_CLICK, MAIN, SC_MINIMIZE, WM_CLOSE, WM_COMMAND, WM_LBUTTONDOWN, WM_MOUSEMOVE, WM_SYSCOMMAND,
+                          LarkspanCase, env, stored_settings, wait_until)
 
 OPTIONS, ABOUT = "Larkspan オプション", "ﾊﾞｰｼﾞｮﾝ情報"
 ID_ASK, ID_IGNORE, ID_APPLY, ID_REGISTER, ID_CANCEL = 102, 103, 105, 106, 108
@@ -45,6 +45,8 @@ class OptionsTest(LarkspanCase):
         self.driver.run("key", host, "C")
         self.assertTrue(self.showing(OPTIONS), "the tray menu did not open the options")
         self.assertFalse(self.shown(MAIN), "the tray's options showed the panel")
+        self.driver.post(host, WM_MOUSEMOVE, 0, WM_LBUTTONDOWN)  # a left click brings the panel back, under the dialog
+        self.assertTrue(self.in_front(OPTIONS), "a tray click put the panel over the dialog")
         self.press(OPTIONS, ID_REGISTER)
         self.assertIn("スタートアップに登録しました", self.message())
         links = glob.glob(os.path.join(env("WINEPREFIX"), STARTUP_LINK))
@@ -63,6 +65,8 @@ class OptionsTest(LarkspanCase):
         self.driver.run("key", host, "C")
         self.assertTrue(self.showing(OPTIONS), "the tray menu did not open the options")
         self.assertEqual([w.enabled for w in self.shown(MAIN)], [False], "the panel takes input behind the dialog")
+        self.driver.post(host, WM_MOUSEMOVE, 0, WM_LBUTTONDOWN)
+        self.assertTrue(self.in_front(OPTIONS), "a tray click put the panel over the dialog")
         self.driver.post(MAIN, WM_CLOSE)
         self.driver.click(MAIN, ID_OPTIONS_BUTTON)
         self.tray_menu(host)

@@ -10,7 +10,8 @@ import unittest
 import zipfile
 from pathlib import Path
 
-from larkspan_e2e import LarkspanCase, env, registry_values, stored_settings, wait_until
+from larkspan_e2e import (ID_MENU_CLEANUP, MAIN, SETTINGS_KEY, WM_COMMAND, LarkspanCase, env, registry_values, run,
+                          stored_settings, wait_until)
 
 VERSION = (Path(__file__).resolve().parents[2] / "VERSION").read_text().split()[0]
 UNINSTALL_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Larkspan"
@@ -49,18 +50,30 @@ class Installer(LarkspanCase):
         self.assertEqual({name: entry.get(name) for name in expected}, expected)
         self.assertGreater(int(entry["EstimatedSize"], 16), 1000)  # KB: the program alone is over 1 MB
 
-        app = self.start_app(exe=str(home / "larkspan.exe"))
+        # A running copy locks its executable; whatever it has open (the options dialog, a cleanup's result
+        # box, the about box), the installers close it, and it saves its settings as it goes.
+        opening = {"Larkspan オプション": lambda: self.driver.run("key", MAIN, "F2"),
+                   "Larkspan": lambda: self.driver.post(MAIN, WM_COMMAND, ID_MENU_CLEANUP)}
+        for title, open_it in opening.items():
+            app = self.start_app(exe=str(home / "larkspan.exe"), max_block_mib=1)
+            open_it()
+            self.driver.wait(title, 30000)
+            run(env("WINE"), "reg", "delete", SETTINGS_KEY, "/f")
+            setup()
+            self.assertTrue(self.ended(app), "the running copy was not closed")
+            self.assertIn("Flag01", stored_settings(), "the running copy did not save its settings")
+            self.assertEqual((home / "larkspan.exe").read_bytes(), Path(env("LARK_EXE")).read_bytes())
         # What the program's start-up registration leaves, and a stranger's shortcut beside it.
         shutil.copyfile(menu_link, startup / "Larkspan.lnk")
         shutil.copyfile(menu_link, startup / "other.lnk")
-        setup()  # its executable is locked while it runs
-        self.assertTrue(self.ended(app), "the running copy was not closed")
-        self.assertIn("Flag01", stored_settings(), "the running copy was not closed through its main panel")
-        self.assertTrue((home / "larkspan.exe").is_file())
 
+        app = self.start_app(exe=str(home / "larkspan.exe"))
+        self.driver.post(MAIN, WM_COMMAND, 205)  # the about box
+        self.driver.wait("ﾊﾞｰｼﾞｮﾝ情報")
         self.assertEqual(run_windows(home / "uninstall.exe", "/S"), 0)
         # The uninstaller hands over to a copy of itself and returns at once.
         self.assertIsNone(wait_until(lambda: registry_values(UNINSTALL_KEY), lambda v: v is None, 30), "uninstall entry stays")
+        self.assertTrue(self.ended(app), "the uninstaller did not close the running copy")
         for gone in (home, menu_link, startup / "Larkspan.lnk"):
             self.assertFalse(gone.exists(), f"{gone} stays")
         self.assertTrue((startup / "other.lnk").exists())

@@ -75,6 +75,11 @@ void FakeWindow::show(ShowState state) {
     if (changed) events_.onResize(state);  // may hide the window again (a minimised main panel does)
 }
 
+int FakeWindow::runModal() {
+    if (ui_.onModal) ui_.onModal(*this);
+    return 0;
+}
+
 std::unique_ptr<Window> FakeUi::createWindow(const WindowSpec& desc, WindowEvents& events) {
     return std::make_unique<FakeWindow>(*this, desc, events);
 }

@@ -146,7 +146,7 @@ public:
     void startTimer(int id, int milliseconds) override { timers_[id] = milliseconds; }
     void stopTimer(int id) override { timers_.erase(id); }
     void showPopupMenu(const std::vector<MenuItem>& items) override { popups.push_back(items); }
-    int runModal() override { return 0; }
+    int runModal() override;  // runs FakeUi::onModal as the dialog's loop
     void close() override { closed = true; visible_ = false; }
     std::uintptr_t handle() const override { return handle_; }
 
@@ -210,6 +210,7 @@ public:
     const std::vector<FakeWindow*>& windows() const { return windows_; }
     int pumps = 0;
     std::function<void()> onPump;  // runs inside pumpPending (e.g. press a button mid-action)
+    std::function<void(FakeWindow&)> onModal;  // a dialog's modal loop: runs inside runModal
     Size screen_{1024, 768};
 
     static constexpr Rgb ButtonShadow{160, 160, 160}, Highlight3D{255, 255, 255};

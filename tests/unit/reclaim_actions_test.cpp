@@ -5,12 +5,14 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "reclaim/reclaim.h"
 #include "reclaim/working_sets.h"
 #include "tests/fakes/fake_blocks.h"
 #include "tests/fakes/test_program.h"
+#include "tray/tray_host.h"
 
 namespace lark {
 namespace {
@@ -206,6 +208,27 @@ TEST_F(ReclaimActions, TrimmingWalksEveryOtherProgramAndReportsWhatGrew) {
     EXPECT_EQ(status(), L"ワーキング セットの縮小: 空きは増えませんでした (2 個のプログラム)");
     EXPECT_EQ(reclaim::trimResult(900, 0), L"ワーキング セットの縮小:  900Byte増えました (0 個のプログラム)");
     EXPECT_EQ(app.messages.shown.size(), 0u);
+}
+
+// A command handed over from the command line while a dialog is open runs inside the dialog's loop.
+// A dialog closed meanwhile is gone at once: its key opens a new one before the run ends.
+TEST_F(ReclaimActions, ADialogClosedWhileAForwardedCleanupRunsInItsLoopIsGoneAtOnce) {
+    start(256 * MiB, 8 * GiB);
+    for (int command : {OptionsCommand, AboutCommand}) {
+        int dialogs = 0;
+        app.ui.onModal = [&](fake::FakeWindow& dialog) {
+            if (++dialogs > 1) return dialog.events().onClose();
+            app.trayHost().events().onDataReceived(forwarding::Tag, forwarding::encode(Command::CleanupStandard));
+            app.ui.onPump = [&, once = true]() mutable {
+                if (!std::exchange(once, false)) return;
+                dialog.events().onClose();
+                app.mainWindow().click(command);
+            };
+            app.trayHost().fire(TrayHost::ForwardedTimer);
+        };
+        app.mainWindow().click(command);
+        EXPECT_EQ(dialogs, 2) << command;
+    }
 }
 
 }  // namespace

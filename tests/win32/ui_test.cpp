@@ -1,5 +1,5 @@
 // The user interface against the real API, read back pixel by pixel where it draws: drawing
-// surfaces, the keyboard, tray callbacks, the session's end, modal dialogs and a change of DPI.
+// surfaces, the keyboard, tray callbacks, the session's end and a change of DPI.
 #include <windows.h>
 #include <shellapi.h>
 
@@ -80,9 +80,6 @@ TEST_F(CanvasTest, ClearGoesBackToTheKeptBackgroundWhichARescaleRendersAgain) {
 struct Recorder : WindowEvents {
     std::vector<int> commands, trayCodes;
     int closes = 0, endSessions = 0, dpiChanges = 0;
-    std::function<void()> whenTimer;
-
-    void onTimer(int) override { whenTimer ? whenTimer() : void(); }
     void onCommand(int id) override { commands.push_back(id); }
     void onClose() override { ++closes; }
     void onEndSession() override { ++endSessions; }
@@ -165,20 +162,6 @@ TEST_F(WindowTest, TrayCallbacksCloseAndEndSessionGoToTheOwner) {
     ::SendMessageW(hwndOf(*w), WM_ENDSESSION, TRUE, 0);
     EXPECT_EQ(events.trayCodes, (std::vector<int>{516, 513, 516, 515}));
     EXPECT_EQ((std::vector{events.closes, events.endSessions, ::IsWindow(hwndOf(*w))}), (std::vector{1, 1, 1}));
-}
-
-// Even hidden in the tray, the panel owns the dialog and takes no input until it closes (shown:
-// test_options.py).
-TEST_F(WindowTest, ModalDialogIsOwnedByThePanelAndDisablesItWhileItRuns) {
-    auto main = panel();
-    main->show(ShowState::Hidden);
-    auto dialog = make(WindowStyle::Dialog, {401, 182}, L"Larkspan オプション");
-    EXPECT_EQ(::GetWindow(hwndOf(*dialog), GW_OWNER), hwndOf(*main));  // off the taskbar
-    bool ownerDisabled = false;
-    events.whenTimer = [&] { ownerDisabled = !::IsWindowEnabled(hwndOf(*main)), dialog->close(); };
-    dialog->startTimer(1, 10);
-    dialog->runModal();
-    EXPECT_TRUE(ownerDisabled && ::IsWindowEnabled(hwndOf(*main)));
 }
 
 TEST_F(WindowTest, DpiChangeRescalesTheWindowItsControlsAndCanvases) {

@@ -124,7 +124,7 @@ int wmain(int argc, wchar_t** argv) {
     lark::win32::RegistrySettingsStore settings(BenchKey);
     lark::win32::Win32TrayIcons tray(pictures);
     lark::win32::NamedMutexLock instanceLock(L"Local\\Quorvane.Larkspan100.tick-bench");
-    lark::win32::Win32MessageBoxes messages;
+    lark::win32::Win32MessageBoxes messages(ui);
     lark::win32::Win32Clock clock;
     lark::Win32BlockAllocator blocks(1 << 20);  // never used: no reclamation runs here
 
