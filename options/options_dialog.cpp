@@ -37,6 +37,8 @@ std::vector<ControlSpec> dialogControls() {
          .items = {L"5分毎に実行する", L"10分毎に実行する", L"20分毎に実行する", L"30分毎に実行する", L"1時間毎に実行する"}},
         {.id = idStandardCheck, .kind = Kind::Option, .parent = idCleanupFrame, .bounds = twips(120, 240, 1575, 255), .caption = L"標準チェック", .value = 1, .tooltip = L"高速に実行可能です", .group = Cleanup},
         {.id = idFullCheck, .kind = Kind::Option, .parent = idCleanupFrame, .bounds = twips(120, 480, 1575, 255), .caption = L"完全チェック", .tooltip = L"数回のチェックを行います。", .group = Cleanup},
+        // In the free corner left of the dialog's own buttons.
+        {.id = idSettingsPage, .kind = Kind::Button, .bounds = twips(120, 2280, 1920, 375), .caption = L"詳細設定(&D)..."},
     };
 }
 
@@ -54,8 +56,9 @@ void choose(const std::array<CheckBox*, N>& group, std::size_t index) {
 }
 }  // namespace
 
-OptionsDialog::OptionsDialog(OptionsServices& services, Settings& settings, std::function<void()> save)
-    : services_(services), settings_(settings), save_(std::move(save)) {}
+OptionsDialog::OptionsDialog(OptionsServices& services, Settings& settings, std::function<void()> save,
+                             std::function<void()> openSettingsPage)
+    : services_(services), settings_(settings), save_(std::move(save)), openSettingsPage_(std::move(openSettingsPage)) {}
 
 OptionsDialog::~OptionsDialog() = default;
 
@@ -129,6 +132,7 @@ void OptionsDialog::onCommand(int id) {
     case idCancel: window_->close(); break;
     case idScheduleOn: scheduleTicked(); break;
     case idRegister: registerAtStartup(services_.files, services_.shortcuts, services_.messages); break;
+    case idSettingsPage: if (openSettingsPage_) openSettingsPage_(); break;
     default: break;
     }
 }

@@ -29,7 +29,7 @@ namespace options {
 enum Id : int {
     idWarningFrame = 100, idSecureAtOnce, idAsk, idIgnore,
     idStartMinimised, idApply, idRegister, idHideLogo, idCancel,
-    idScheduleFrame, idScheduleOn, idCleanupFrame, idScheduleList, idStandardCheck, idFullCheck,
+    idScheduleFrame, idScheduleOn, idCleanupFrame, idScheduleList, idStandardCheck, idFullCheck, idSettingsPage,
 };
 
 WindowSpec dialogWindow();
@@ -43,7 +43,9 @@ std::vector<ControlSpec> dialogControls();
 // `settings` and then calls `save`, which stores all seven. Cancel and the close box change nothing.
 class OptionsDialog final : public WindowEvents {
 public:
-    OptionsDialog(OptionsServices& services, Settings& settings, std::function<void()> save);
+    // `openSettingsPage` opens the page of further settings over the dialog.
+    OptionsDialog(OptionsServices& services, Settings& settings, std::function<void()> save,
+                  std::function<void()> openSettingsPage = nullptr);
     ~OptionsDialog() override;
     OptionsDialog(const OptionsDialog&) = delete;
     OptionsDialog& operator=(const OptionsDialog&) = delete;
@@ -64,6 +66,7 @@ private:
     OptionsServices& services_;
     Settings& settings_;
     std::function<void()> save_;
+    std::function<void()> openSettingsPage_;
     std::unique_ptr<Window> window_;
     std::array<CheckBox*, 3> onWarning_{};
     CheckBox* standard_ = nullptr;

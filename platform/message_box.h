@@ -13,6 +13,7 @@ namespace mb {
 constexpr int OkOnly = 0;
 constexpr int YesNo = 4;
 constexpr int Critical = 16;
+constexpr int Exclamation = 48;
 constexpr int Information = 64;
 constexpr int AnswerOk = 1;
 constexpr int AnswerYes = 6;

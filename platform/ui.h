@@ -116,9 +116,25 @@ public:
     virtual void select(int index) = 0;
 };
 
+// A key combination: the modifiers (Windows' MOD_ bits) and a virtual-key code; key 0 is none.
+struct Hotkey {
+    enum Modifier : unsigned { Alt = 1, Ctrl = 2, Shift = 4, Win = 8 };
+    unsigned modifiers = 0;
+    int key = 0;
+    explicit operator bool() const { return key != 0; }
+    friend bool operator==(const Hotkey&, const Hotkey&) = default;
+};
+
+// A hotkey field: the user presses a combination and the field shows it.
+class HotkeyField : public Control {
+public:
+    virtual Hotkey value() const = 0;
+    virtual void setValue(Hotkey hotkey) = 0;
+};
+
 enum class Align { Left, Right, Centre };
 
-enum class Kind { Label, Button, DefaultButton, ScrollBar, Picture, Image, Frame, CheckBox, Option, Combo };
+enum class Kind { Label, Button, DefaultButton, ScrollBar, Picture, Image, Frame, CheckBox, Option, Combo, Hotkey };
 
 // One control of a window's layout. `parent` is the id of the container (a picture box or a
 // frame), 0 for the window itself.
@@ -193,6 +209,7 @@ public:
     virtual void onTrayMouse(int /*code*/) {}  // tray callback: the mouse message code
     virtual void onShellRestart() {}         // the taskbar was (re)created
     virtual void onDpiChanged() {}           // scale changed: drawings on canvases must be redone
+    virtual void onHotkey(int /*id*/) {}     // a registered hotkey was pressed
     // Data another process sent under `tag`; the answer goes back to it. The data may be anything.
     virtual std::intptr_t onDataReceived(std::uintptr_t /*tag*/, std::span<const std::uint8_t> /*data*/) { return 0; }
 };
@@ -207,6 +224,7 @@ public:
     virtual PictureBox& addPicture(const ControlSpec& desc) = 0;
     virtual CheckBox& addCheck(const ControlSpec& desc) = 0;  // check boxes and option buttons
     virtual ComboList& addCombo(const ControlSpec& desc) = 0;
+    virtual HotkeyField& addHotkey(const ControlSpec& desc) = 0;
     virtual Canvas& canvas() = 0;  // the window's own client area, behind its controls
 
     virtual const std::wstring& title() const = 0;
@@ -227,6 +245,10 @@ public:
     virtual int runModal() = 0;                  // show as a modal dialog until close()
     virtual void close() = 0;                    // destroy (unload) the window
     virtual std::uintptr_t handle() const = 0;   // the platform's handle, for the tray
+    // A key combination for the whole system, reported to this window's onHotkey(id) wherever the
+    // focus is. False when another program holds it. Registering an id again replaces its key.
+    virtual bool registerHotkey(int id, Hotkey hotkey) = 0;
+    virtual void unregisterHotkey(int id) = 0;
 };
 
 class Ui {

@@ -135,6 +135,7 @@ void open(std::wstring_view path, FileSystem& files, Processes& processes, Messa
 }  // namespace history
 
 void HistoryFile::record(const RunRecord& run) {
+    if (!enabled_) return;
     waiting_.push_back(history::csvLine(run));
     while (waiting_.size() > history::MostWaiting) waiting_.pop_front();
     if (path_.empty()) return;

@@ -39,6 +39,8 @@ public:
     virtual void record(const RunRecord& run) = 0;
     // The file the runs go to; empty when they are kept nowhere.
     virtual const std::wstring& path() const = 0;
+    // Off: runs are not recorded.
+    virtual void setEnabled(bool on) = 0;
 };
 
 namespace history {
@@ -68,12 +70,14 @@ public:
     HistoryFile(LogFiles& files, std::wstring path) : files_(files), path_(std::move(path)) {}
     void record(const RunRecord& run) override;
     const std::wstring& path() const override { return path_; }
+    void setEnabled(bool on) override { enabled_ = on; }
     std::size_t waiting() const { return waiting_.size(); }
 
 private:
     LogFiles& files_;
     const std::wstring path_;
     std::deque<std::string> waiting_;
+    bool enabled_ = true;
 };
 
 }  // namespace lark

@@ -5,6 +5,7 @@
 #include "about/about_box.h"
 #include "about/help.h"
 #include "options/options_dialog.h"
+#include "options/settings_page.h"
 #include "shell/drawings.h"
 #include "shell/main_panel_layout.h"
 
@@ -32,10 +33,12 @@ ShowState showStateFor(StartupWindow window) {
 }
 }  // namespace
 
-MainPanel::MainPanel(const Services& services, Settings& settings, TrayIcon& tray, std::function<void()> exitProgram)
+MainPanel::MainPanel(const Services& services, Settings& settings, TrayIcon& tray, std::function<void()> exitProgram,
+                     RegisterHotkeys registerHotkeys)
     : services_(services),
       settings_(settings),
       exitProgram_(std::move(exitProgram)),
+      registerHotkeys_(std::move(registerHotkeys)),
       tray_(tray),
       monitor_(services.memory, tray, *this),
       reclaimer_(ReclaimServices{services.memory, services.blocks, services.ui, services.messages, services.clock,
@@ -120,7 +123,8 @@ void MainPanel::show() {
 void MainPanel::openOptions() {
     if (bringDialogForward()) return;
     OptionsServices options{services_.ui, services_.messages, services_.shortcuts, services_.files};
-    OptionsDialog dialog(options, settings_, [this] { saveSettings(services_.settings, settings_); });
+    OptionsDialog dialog(options, settings_, [this] { saveSettings(services_.settings, settings_); },
+                         [this] { openSettingsPage(true); });
     runDialog(dialog.open(window_->visible() ? std::optional(window_->frame()) : std::nullopt),
               [&] { dialog.runModal(); });
 }
@@ -133,9 +137,27 @@ void MainPanel::openAboutBox() {
     if (box.closedByOk()) bringForward();
 }
 
+void MainPanel::openSettingsPage(bool overOptions) {
+    if (openPage_ && openPage_->visible()) {
+        openPage_->bringForward();
+        return;
+    }
+    if (!overOptions && bringDialogForward()) return;
+    SettingsPageServices page{services_.ui, services_.messages, services_.files, services_.processes};
+    SettingsPage settingsPage(page, settings_, services_.history.path(), registerHotkeys_, [this] {
+        saveSettings(services_.settings, settings_);
+        services_.history.setEnabled(settings_.keepHistory);
+    });
+    Window& w = settingsPage.open(window_->visible() ? std::optional(window_->frame()) : std::nullopt);
+    openPage_ = &w;
+    settingsPage.runModal();
+    openPage_ = nullptr;
+}
+
 // A dialog is open while it shows: closing it takes it away at once, though a command that runs
 // inside its loop (one handed over from the command line) keeps the loop from returning until it ends.
 bool MainPanel::bringDialogForward() {
+    if (openPage_ && openPage_->visible()) return openPage_->bringForward(), true;
     if (!openDialog_ || !openDialog_->visible()) return false;
     openDialog_->bringForward();
     return true;
@@ -206,6 +228,7 @@ void MainPanel::onCommand(int id) {
         case OptionsCommand: openOptions(); break;
         case HelpCommand: openHelp(services_.files, services_.processes); break;
         case AboutCommand: openAboutBox(); break;
+        case SettingsPageCommand: openSettingsPage(false); break;
         default: break;
     }
 }

@@ -19,7 +19,10 @@ namespace lark {
 class MainPanel final : public WindowEvents, private MonitorView, private ReclaimView {
 public:
     // `exitProgram` saves, removes the tray icon and ends the process.
-    MainPanel(const Services& services, Settings& settings, TrayIcon& tray, std::function<void()> exitProgram);
+    // `registerHotkeys` puts the settings' hotkeys in place and returns those another program holds.
+    using RegisterHotkeys = std::function<std::vector<Hotkey>(const Settings&)>;
+    MainPanel(const Services& services, Settings& settings, TrayIcon& tray, std::function<void()> exitProgram,
+              RegisterHotkeys registerHotkeys);
     ~MainPanel() override;
     MainPanel(const MainPanel&) = delete;
     MainPanel& operator=(const MainPanel&) = delete;
@@ -87,6 +90,8 @@ private:
     void nameSliders();
 
     void openAboutBox();
+    // The page of further settings; over the options dialog when it asks for it.
+    void openSettingsPage(bool overOptions);
     bool bringDialogForward();  // false when no dialog is open
     void runDialog(Window& dialog, const std::function<void()>& runModal);
     void warningTick();
@@ -96,6 +101,7 @@ private:
     const Services services_;
     Settings& settings_;
     std::function<void()> exitProgram_;
+    RegisterHotkeys registerHotkeys_;
     TrayIcon& tray_;
     MemoryMonitor monitor_;
     Reclaimer reclaimer_;
@@ -103,6 +109,7 @@ private:
     ShowState startState_ = ShowState::Normal;
     bool shownOnce_ = false;
     Window* openDialog_ = nullptr;  // the options dialog or the about box while its loop runs
+    Window* openPage_ = nullptr;    // the settings page while its loop runs
 
     // Controls, owned by the window.
     Control* normalView_ = nullptr;

@@ -34,7 +34,7 @@ WindowSpec mainPanelWindow() {
             {0, L"ツール(&T)", L"", {{SecureCommand, L"空き領域確保(&R)", L"F4"}, {CleanupCommand, L"メモリ クリーンアップ", L"F5"},
                                      {TrimCommand, L"ワーキング セットの縮小(&W)", L"F7"}, {HistoryCommand, L"履歴を開く(&L)", L""}, {},
                                      {ExitCommand, L"終了(&X)", L"F9"}}},
-            {0, L"設定(&C)", L"", {{OptionsCommand, L"カスタマイズ(&c)", L"F2"}}},
+            {0, L"設定(&C)", L"", {{OptionsCommand, L"カスタマイズ(&c)", L"F2"}, {SettingsPageCommand, L"詳細設定(&D)...", L""}}},
             {0, L"ヘルプ(&H)", L"", {{HelpCommand, L"ヘルプ(&h)", L"F1"}, {}, {AboutCommand, L"バージョン情報(&A)", L"Ctrl+A"}}},
         },
         .accelerators = {

@@ -19,7 +19,7 @@ enum MainPanelId : int {
     WarningCaption, WarningSizeLabel, WarningUnitLabel, WarningSlider,
     OptionsButton, SecureButton, StatusLine,
     // menus
-    SecureCommand = 200, CleanupCommand, ExitCommand, OptionsCommand, HelpCommand, AboutCommand, TrimCommand, HistoryCommand,
+    SecureCommand = 200, CleanupCommand, ExitCommand, OptionsCommand, HelpCommand, AboutCommand, TrimCommand, HistoryCommand, SettingsPageCommand,
     // timers
     MonitorTimer = 300, WarningTimer,
 };

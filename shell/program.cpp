@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "options/hotkey_text.h"
 #include "shell/main_panel.h"
 #include "shell/splash.h"
 #include "tray/tray_host.h"
@@ -10,10 +11,18 @@ namespace lark {
 
 namespace {
 constexpr wchar_t StartingTip[] = L"Larkspan - 起動準備をしています";
-constexpr wchar_t ForwardedSecuring[] = L"コマンドラインからの指示で空き領域の確保を実行しました。\n";
-constexpr wchar_t ForwardedCleanup[] = L"コマンドラインからの指示でメモリ クリーンアップを行いました。\n";
-constexpr wchar_t ForwardedTrim[] = L"コマンドラインからの指示でワーキング セットの縮小を行いました。\n";
+// What a run from the command line or a hotkey says in its notice, before the result.
+const wchar_t* forwardedNotice(Command command) {
+    switch (command) {
+        case Command::Secure: return L"コマンドラインからの指示で空き領域の確保を実行しました。\n";
+        case Command::Trim: return L"コマンドラインからの指示でワーキング セットの縮小を行いました。\n";
+        default: return L"コマンドラインからの指示でメモリ クリーンアップを行いました。\n";
+    }
 }
+constexpr const wchar_t* HotkeyNotices[] = {L"ホットキーで空き領域の確保を実行しました。\n", L"ホットキーでメモリ クリーンアップを行いました。\n",
+                                            L"ホットキーでワーキング セットの縮小を行いました。\n"};
+
+}  // namespace
 
 Program::Program(const Services& services) : services_(services) {}
 Program::~Program() = default;
@@ -37,7 +46,12 @@ void Program::splashTimeUp() {
 MainPanel& Program::mainPanel() {
     if (!mainPanel_) {
         trayHost_ = std::make_unique<TrayHost>(services_.ui, services_.tray, static_cast<TrayCommands&>(*this), Picture::Emblem, StartingTip);
-        mainPanel_ = std::make_unique<MainPanel>(services_, settings_, trayHost_->icon(), [this] { exitProgram(); });
+        mainPanel_ = std::make_unique<MainPanel>(services_, settings_, trayHost_->icon(), [this] { exitProgram(); },
+                                                 [this](const Settings& s) { return trayHost_->setHotkeys(s.hotkeys); });
+        services_.history.setEnabled(settings_.keepHistory);
+        // A key another program holds: the program runs on without it, and says so once.
+        if (const auto taken = trayHost_->setHotkeys(settings_.hotkeys); !taken.empty())
+            trayHost_->icon().notify(takenHotkeysText(taken));
         mainPanel_->load();
     }
     return *mainPanel_;
@@ -61,17 +75,21 @@ bool Program::reclaiming() const { return mainPanel_ && mainPanel_->reclaiming()
 void Program::runForwarded(Command command) {
     MainPanel& panel = mainPanel();
     std::optional<ReclaimResult> result;
-    const wchar_t* notice = ForwardedCleanup;
-    if (command == Command::Secure) {
-        result = panel.secureFreeSpace(Trigger::CommandLine);
-        notice = ForwardedSecuring;
-    } else if (command == Command::Trim) {
-        result = panel.trimWorkingSets(Trigger::CommandLine);
-        notice = ForwardedTrim;
-    } else {
-        result = panel.runCleanup(standardCleanup(command, settings_.standardCleanup), Trigger::CommandLine);
+    if (command == Command::Secure) result = panel.secureFreeSpace(Trigger::CommandLine);
+    else if (command == Command::Trim) result = panel.trimWorkingSets(Trigger::CommandLine);
+    else result = panel.runCleanup(standardCleanup(command, settings_.standardCleanup), Trigger::CommandLine);
+    if (result) panel.notifyWhileHidden(forwardedNotice(command) + result->text);
+}
+
+// A hotkey does what the tray menu's item does, and says how it went while the panel is hidden.
+void Program::hotkeyPressed(int index) {
+    if (index == ShowPanelKey) {
+        if (!bringPanelForward()) restorePanel();
+        return;
     }
-    if (result) panel.notifyWhileHidden(notice + result->text);
+    MainPanel& panel = mainPanel();
+    const auto result = index == SecureKey ? panel.secureFreeSpace() : index == CleanupKey ? panel.runCleanup() : panel.trimWorkingSets();
+    if (result) panel.notifyWhileHidden(HotkeyNotices[index] + result->text);
 }
 
 void Program::saveBeforeExit() {
@@ -80,7 +98,10 @@ void Program::saveBeforeExit() {
 
 void Program::exitProgram() {
     saveBeforeExit();
-    if (trayHost_) trayHost_->icon().remove();
+    if (trayHost_) {
+        trayHost_->setHotkeys({});
+        trayHost_->icon().remove();
+    }
     services_.ui.endProcess();
     std::abort();  // endProcess does not return
 }

@@ -38,6 +38,7 @@ private:
     void minutePassed() override;
     bool reclaiming() const override;
     void runForwarded(Command command) override;
+    void hotkeyPressed(int index) override;
 
     MainPanel& mainPanel();  // loaded on first use, with the tray host
     void splashTimeUp();

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "monitor/number_text.h"
+#include "options/hotkey_text.h"
 #include "options/paths.h"
 
 namespace lark {
@@ -49,7 +50,19 @@ std::optional<bool> toBool(std::wstring_view text) {
 // The names the values are stored under.
 constexpr wchar_t AmountName[] = L"Flag01", WarningName[] = L"Flag02", StartupName[] = L"Flag03",
                   ActionName[] = L"Flag04", SplashName[] = L"Flag05", ScheduleName[] = L"Flag06",
-                  CleanupName[] = L"Flag07";
+                  CleanupName[] = L"Flag07", TrayName[] = L"TrayIcon", HistoryName[] = L"History";
+constexpr std::array<const wchar_t*, HotkeyCount> HotkeyNames{L"HotkeySecure", L"HotkeyCleanup", L"HotkeyTrim", L"HotkeyShow"};
+
+std::optional<TrayStyle> toTrayStyle(std::wstring_view text) {
+    if (equalsIgnoringCase(text, L"gauge")) return TrayStyle::Gauge;
+    if (equalsIgnoringCase(text, L"number")) return TrayStyle::Number;
+    return std::nullopt;
+}
+
+std::optional<bool> toFlag(std::wstring_view text) {
+    if (text == L"1" || text == L"0") return text == L"1";
+    return std::nullopt;
+}
 
 template <class T, class Convert>
 T read(SettingsStore& store, std::wstring_view name, T fallback, Convert convert) {
@@ -76,6 +89,9 @@ Settings loadSettings(SettingsStore& store) {
     s.showSplash = read(store, SplashName, true, toBool);
     s.scheduleIndex = read<std::int32_t>(store, ScheduleName, 0, toInt32);
     s.standardCleanup = read(store, CleanupName, true, toBool);
+    for (int k = 0; k < HotkeyCount; ++k) s.hotkeys[k] = read(store, HotkeyNames[k], Hotkey{}, parseHotkey);
+    s.trayStyle = read(store, TrayName, TrayStyle::Gauge, toTrayStyle);
+    s.keepHistory = read(store, HistoryName, true, toFlag);
     return s;
 }
 
@@ -96,6 +112,9 @@ void saveSettings(SettingsStore& store, const Settings& s) {
         {CleanupName, boolText(s.standardCleanup)},
     }};
     for (const auto& [name, text] : values) store.write(name, text);
+    for (int k = 0; k < HotkeyCount; ++k) store.write(HotkeyNames[k], hotkeyText(s.hotkeys[k]));
+    store.write(TrayName, s.trayStyle == TrayStyle::Number ? L"number" : L"gauge");
+    store.write(HistoryName, s.keepHistory ? L"1" : L"0");
 }
 
 }  // namespace lark

@@ -1,7 +1,9 @@
-// The seven stored settings: what they mean, and how they are read and written. Every value is text
-// under its own name ("Flag01" to "Flag07"), which stays as it is so that stored settings carry over.
+// The stored settings: what they mean, and how they are read and written. Every value is text under
+// its own name ("Flag01" to "Flag07", then the later ones by what they hold), which stays as it is so
+// that stored settings carry over.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -9,12 +11,19 @@
 
 #include "monitor/low_memory.h"
 #include "platform/settings_store.h"
+#include "platform/ui.h"
 
 namespace lark {
 
 // The main panel's window state when the program starts. Stored as its number; a number outside
 // these is read as it stands and treated as Normal when the panel loads.
 enum class StartupWindow : std::int16_t { Normal = 0, Minimised = 1, Maximised = 2 };
+
+// What the hotkeys do, in the order of the settings page: the tray menu's items.
+enum HotkeyAction : int { SecureKey, CleanupKey, TrimKey, ShowPanelKey, HotkeyCount };
+
+// The tray picture: the 12-step gauge, or the free share as a number.
+enum class TrayStyle { Gauge, Number };
 
 struct Settings {
     int amountSteps = 55;  // the amount slider, 0 to 68 steps of 1/78 of physical memory
@@ -24,6 +33,9 @@ struct Settings {
     bool showSplash = true;
     std::int32_t scheduleIndex = 0;  // 0 none; 1 to 5: every 5, 10, 20, 30 or 60 minutes
     bool standardCleanup = true;     // three passes; false: nine
+    std::array<Hotkey, HotkeyCount> hotkeys{};  // none by default
+    TrayStyle trayStyle = TrayStyle::Gauge;
+    bool keepHistory = true;         // every run adds a line to the history file
     friend bool operator==(const Settings&, const Settings&) = default;
 };
 

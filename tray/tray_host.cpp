@@ -66,6 +66,19 @@ void TrayHost::onCommand(int id) {
 // Nothing open is applied: the exit saves the settings as they stand and ends the process.
 void TrayHost::onClose() { commands_.exitProgram(); }
 
+std::vector<Hotkey> TrayHost::setHotkeys(std::span<const Hotkey> hotkeys) {
+    for (std::size_t i = 0; i < hotkeysRegistered_; ++i) window_->unregisterHotkey(FirstHotkey + static_cast<int>(i));
+    hotkeysRegistered_ = hotkeys.size();
+    std::vector<Hotkey> taken;
+    for (std::size_t i = 0; i < hotkeys.size(); ++i)
+        if (hotkeys[i] && !window_->registerHotkey(FirstHotkey + static_cast<int>(i), hotkeys[i])) taken.push_back(hotkeys[i]);
+    return taken;
+}
+
+void TrayHost::onHotkey(int id) {
+    if (id >= FirstHotkey && id < FirstHotkey + static_cast<int>(hotkeysRegistered_)) commands_.hotkeyPressed(id - FirstHotkey);
+}
+
 // A new taskbar starts empty: put the icon back with its current picture and tip.
 void TrayHost::onShellRestart() { icon_->restore(); }
 

@@ -6,6 +6,8 @@
 
 #include <memory>
 #include <optional>
+#include <span>
+#include <vector>
 
 #include "platform/tray.h"
 #include "platform/ui.h"
@@ -33,6 +35,8 @@ public:
     virtual bool reclaiming() const = 0;
     // Runs a command handed over from the command line, as the tray menu would.
     virtual void runForwarded(Command command) = 0;
+    // The hotkey registered at `index` of TrayHost::setHotkeys was pressed.
+    virtual void hotkeyPressed(int index) = 0;
 };
 
 // Mouse codes the icon reports (keyboard selection is reported as the left and right presses).
@@ -42,7 +46,7 @@ constexpr int LeftPress = 513, LeftRelease = 514, LeftDoubleClick = 515, RightPr
 
 class TrayHost final : public WindowEvents {
 public:
-    enum Id : int { ScheduleTimer = 300, RetryTimer, ForwardedTimer, ShowPanelItem = 400, SecureItem, CleanupItem, OptionsItem, ExitItem, TrimItem };
+    enum Id : int { ScheduleTimer = 300, RetryTimer, ForwardedTimer, ShowPanelItem = 400, SecureItem, CleanupItem, OptionsItem, ExitItem, TrimItem, FirstHotkey = 500 };
     static constexpr wchar_t Title[] = L"だみい";  // a new copy with a command line finds the host by it
     static constexpr int RetryMilliseconds = 2000;
     static constexpr int RetryAttempts = 60;
@@ -55,11 +59,15 @@ public:
     TrayHost& operator=(const TrayHost&) = delete;
 
     TrayIcon& icon() { return *icon_; }
+    // Registers the hotkeys in place of the ones before (none for a hotkey that is none); returns
+    // those another program holds, which stay unregistered.
+    std::vector<Hotkey> setHotkeys(std::span<const Hotkey> hotkeys);
 
 private:
     void onTrayMouse(int code) override;
     void onCommand(int id) override;
     void onClose() override;
+    void onHotkey(int id) override;
     void onShellRestart() override;
     void onTimer(int id) override;
     std::intptr_t onDataReceived(std::uintptr_t tag, std::span<const std::uint8_t> data) override;
@@ -68,6 +76,7 @@ private:
     std::unique_ptr<Window> window_;
     std::optional<TrayIcon> icon_;
     int retriesLeft_ = 0;
+    std::size_t hotkeysRegistered_ = 0;
     std::optional<Command> forwarded_;  // taken, runs once the sender has its answer
 };
 

@@ -347,4 +347,36 @@ void ComboControl::select(int index) {
     ::SendMessageW(hwnd_, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
+// ---- Hotkey fields ----
+
+namespace {
+WORD fieldWord(Hotkey hotkey) {
+    const BYTE flags = (hotkey.modifiers & Hotkey::Ctrl ? HOTKEYF_CONTROL : 0) | (hotkey.modifiers & Hotkey::Alt ? HOTKEYF_ALT : 0) |
+                       (hotkey.modifiers & Hotkey::Shift ? HOTKEYF_SHIFT : 0);
+    return MAKEWORD(static_cast<BYTE>(hotkey.key), flags);
+}
+}  // namespace
+
+// A combination without Ctrl or Alt would take typing from every program: the field adds Ctrl+Alt.
+HWND HotkeyControl::createWindow(HWND container, DWORD style) {
+    HWND field = createChild(HOTKEY_CLASSW, container, style | WS_TABSTOP, WS_EX_CLIENTEDGE);
+    ::SendMessageW(field, HKM_SETRULES, HKCOMB_NONE | HKCOMB_S, MAKELPARAM(HOTKEYF_CONTROL | HOTKEYF_ALT, 0));
+    return field;
+}
+
+Hotkey HotkeyControl::value() const {
+    if (!hwnd_) return set_;
+    const WORD word = LOWORD(::SendMessageW(hwnd_, HKM_GETHOTKEY, 0, 0));
+    if (set_ && word == fieldWord(set_)) return set_;
+    const BYTE flags = HIBYTE(word);
+    return {(flags & HOTKEYF_CONTROL ? Hotkey::Ctrl : 0u) | (flags & HOTKEYF_ALT ? Hotkey::Alt : 0u) |
+                (flags & HOTKEYF_SHIFT ? Hotkey::Shift : 0u),
+            LOBYTE(word)};
+}
+
+void HotkeyControl::setValue(Hotkey hotkey) {
+    set_ = hotkey;
+    if (hwnd_) ::SendMessageW(hwnd_, HKM_SETHOTKEY, hotkey ? fieldWord(hotkey) : 0, 0);
+}
+
 }  // namespace lark::win32

@@ -127,6 +127,19 @@ private:
     HWND createWindow(HWND container, DWORD style) override;
 };
 
+// A hotkey field. It cannot show Win, so a stored combination with Win is kept as it was set
+// while the field still shows the rest of it.
+class HotkeyControl final : public ControlOf<HotkeyField> {
+public:
+    using ControlOf::ControlOf;
+    Hotkey value() const override;
+    void setValue(Hotkey hotkey) override;
+
+private:
+    HWND createWindow(HWND container, DWORD style) override;
+    Hotkey set_;
+};
+
 class ComboControl final : public ControlOf<ComboList> {
 public:
     using ControlOf::ControlOf;

@@ -107,6 +107,7 @@ Control& Win32Window::add(const ControlSpec& desc) {
     case Kind::CheckBox:
     case Kind::Option: return addCheck(desc);
     case Kind::Combo: return addCombo(desc);
+    case Kind::Hotkey: return addHotkey(desc);
     default: return addControl<PlainControl>(desc);
     }
 }
@@ -115,6 +116,17 @@ ScrollBar& Win32Window::addScrollBar(const ControlSpec& desc) { return addContro
 PictureBox& Win32Window::addPicture(const ControlSpec& desc) { return addControl<PictureBoxControl>(desc); }
 CheckBox& Win32Window::addCheck(const ControlSpec& desc) { return addControl<CheckControl>(desc); }
 ComboList& Win32Window::addCombo(const ControlSpec& desc) { return addControl<ComboControl>(desc); }
+HotkeyField& Win32Window::addHotkey(const ControlSpec& desc) { return addControl<HotkeyControl>(desc); }
+
+// MOD_NOREPEAT: a key held down runs its action once.
+bool Win32Window::registerHotkey(int id, Hotkey hotkey) {
+    unregisterHotkey(id);
+    return hwnd_ && ::RegisterHotKey(hwnd_, id, hotkey.modifiers | MOD_NOREPEAT, static_cast<UINT>(hotkey.key));
+}
+
+void Win32Window::unregisterHotkey(int id) {
+    if (hwnd_) ::UnregisterHotKey(hwnd_, id);
+}
 
 void Win32Window::addTooltip(const ControlCore& control) {
     if (!hwnd_ || !control.hwnd()) return;
@@ -413,6 +425,7 @@ LRESULT Win32Window::handle(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_DPICHANGED:
         onDpiChangedMessage(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
+    case WM_HOTKEY: events_.onHotkey(static_cast<int>(wParam)); return 0;
     case WM_COPYDATA: {
         const auto* sent = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
         if (!live_ || !sent || (!sent->lpData && sent->cbData)) return 0;

@@ -31,6 +31,7 @@ public:
     PictureBox& addPicture(const ControlSpec& desc) override;
     CheckBox& addCheck(const ControlSpec& desc) override;
     ComboList& addCombo(const ControlSpec& desc) override;
+    HotkeyField& addHotkey(const ControlSpec& desc) override;
     Canvas& canvas() override { return *surface_; }
     const std::wstring& title() const override { return desc_.title; }
     WindowStyle style() const { return desc_.style; }
@@ -49,6 +50,8 @@ public:
     int runModal() override;
     void close() override;
     std::uintptr_t handle() const override { return reinterpret_cast<std::uintptr_t>(hwnd_); }
+    bool registerHotkey(int id, Hotkey hotkey) override;
+    void unregisterHotkey(int id) override;
 
     // The program's window behind a top-level handle, or nullptr.
     static Win32Window* fromRoot(HWND root, ATOM topLevelClass);

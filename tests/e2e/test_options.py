@@ -6,7 +6,8 @@ import os
 from larkspan_e2e import (BM_CLICK, MAIN, SC_MINIMIZE, WM_CLOSE, WM_COMMAND, WM_LBUTTONDOWN, WM_MOUSEMOVE, WM_SYSCOMMAND,
                           LarkspanCase, env, stored_settings, wait_until)
 
-OPTIONS, ABOUT = "Larkspan オプション", "ﾊﾞｰｼﾞｮﾝ情報"
+OPTIONS, ABOUT, PAGE = "Larkspan オプション", "ﾊﾞｰｼﾞｮﾝ情報", "Larkspan 詳細設定"
+ID_SETTINGS_PAGE_COMMAND, ID_OPTIONS_SETTINGS_PAGE, ID_NUMBER, ID_PAGE_OK, ID_PAGE_CANCEL = 208, 115, 132, 150, 151
 ID_ASK, ID_IGNORE, ID_APPLY, ID_REGISTER, ID_CANCEL = 102, 103, 105, 106, 108
 ID_SYSTEM_INFO, ID_ABOUT_COMMAND, ID_OPTIONS_BUTTON = 103, 205, 134
 STARTUP_LINK = "drive_c/users/*/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/StartUp/Larkspan.lnk"
@@ -77,6 +78,31 @@ class OptionsTest(LarkspanCase):
         self.assertTrue(self.showing(OPTIONS, False))
         panel = wait_until(lambda: self.shown(MAIN), lambda p: p and p[0].enabled and p[0].active, 5)
         self.assertEqual([(w.enabled, w.active) for w in panel], [(True, True)], "the panel is not back in charge")
+
+    def test_the_settings_page_from_the_menu_and_from_the_options(self):
+        self.start_app()
+        self.driver.post(MAIN, WM_COMMAND, ID_SETTINGS_PAGE_COMMAND)
+        self.assertTrue(self.showing(PAGE), "the menu did not open the settings page")
+        self.assertTrue(self.in_front(PAGE))
+        self.driver.post(MAIN, WM_COMMAND, ID_SETTINGS_PAGE_COMMAND)
+        self.assertEqual(len(self.shown(PAGE)), 1, "a second settings page opened")
+        texts = {c.text for c in self.driver.controls("hwnd:" + self.shown(PAGE)[0].hwnd).values() if c.visible}
+        self.assertLessEqual({"ホットキー", "パネルを表示", "空きメモリの割合 (数字)", "実行の履歴を記録する", "フォルダーを開く"}, texts)
+        self.press(PAGE, ID_NUMBER)
+        self.press(PAGE, ID_PAGE_OK)
+        self.assertTrue(self.showing(PAGE, False))
+        self.assertEqual(stored_settings().get("TrayIcon"), "number")
+
+        self.driver.run("key", MAIN, "F2")
+        self.assertTrue(self.showing(OPTIONS))
+        self.press(OPTIONS, ID_OPTIONS_SETTINGS_PAGE)
+        self.assertTrue(self.showing(PAGE), "the options dialog did not open the settings page")
+        self.assertEqual([(w.title, w.enabled) for w in self.driver.windows(MAIN) if w.visible and w.title in (OPTIONS, PAGE)],
+                         [(PAGE, True), (OPTIONS, False)], "the page is not modal to the options dialog")
+        self.press(PAGE, ID_PAGE_CANCEL)
+        self.assertTrue(self.showing(PAGE, False))
+        self.press(OPTIONS, ID_CANCEL)
+        self.assertTrue(self.showing(OPTIONS, False))
 
     def test_about_box_and_system_information(self):
         self.start_app()

@@ -1,9 +1,11 @@
 """The tray icon (back after a new taskbar announces itself, gone at exit), its clicks and menu; the graph moving."""
 
+import subprocess
 import time
 
-from larkspan_e2e import (MAIN, SC_MINIMIZE, WM_LBUTTONDOWN, WM_MOUSEMOVE, WM_SYSCOMMAND, LarkspanCase, stored_settings,
-                          wait_until)
+from larkspan_e2e import (MAIN, SC_MINIMIZE, WM_LBUTTONDOWN, WM_MOUSEMOVE, WM_SYSCOMMAND, LarkspanCase, env, history,
+                          store_settings, stored_settings, wait_until)
+from test_command_line import BOX, CLEANED
 
 TRAY_MENU = ["システムメモリの詳細\tF6", "-", "空き領域確保\tF4", "メモリ クリーンアップ\tF5", "ワーキング セットの縮小(&W)\tF7",
              "設定(&C)\tF2", "-", "終了(&X)\tF9"]
@@ -44,3 +46,25 @@ class TrayTest(LarkspanCase):
         self.assertTrue(self.ended(app), "the tray menu's exit did not end it")
         self.assertEqual(stored_settings().get("Flag01"), "55", "the tray menu's exit did not save")
         self.assertFalse(self.driver.tray_icon(host), "the icon outlived the program")
+
+    def test_a_hotkey_runs_the_cleanup_with_the_panel_hidden_and_one_held_elsewhere_is_done_without(self):
+        store_settings(HotkeyCleanup="Ctrl+Alt+F5")
+        self.start_app()
+        self.driver.post(MAIN, WM_SYSCOMMAND, SC_MINIMIZE)
+        self.assertTrue(wait_until(lambda: not self.shown(MAIN), bool, 5), "the panel did not go to the tray")
+        self.driver.run("press", "Ctrl+Alt+F5")
+        self.driver.wait(BOX, 60000)  # the cleanup's result box
+        self.assertTrue(any(CLEANED.match(c.text) for c in self.driver.controls(BOX).values()))
+        self.driver.click(BOX, 1)
+        self.assertIn(",手動,メモリ クリーンアップ(標準),", history()[-1])
+
+        self.reset()
+        holder = subprocess.Popen([env("WINE"), env("LARK_DRIVER"), "hold", "Ctrl+Alt+F5", "30000"], stdin=subprocess.DEVNULL,
+                                  stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.apps.append(holder)
+        time.sleep(2)  # the other program has the key
+        store_settings(HotkeyCleanup="Ctrl+Alt+F5")
+        app = self.start_app()
+        time.sleep(1)
+        self.assertFalse([w for w in self.driver.windows() if w.visible and w.title == BOX], "a box at start")
+        self.assertEqual((app.poll(), holder.poll()), (None, None), "the program or the key's holder ended")

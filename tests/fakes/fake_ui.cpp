@@ -63,6 +63,13 @@ ScrollBar& FakeWindow::addScrollBar(const ControlSpec& s) { return keep(std::mak
 PictureBox& FakeWindow::addPicture(const ControlSpec& s) { return keep(std::make_unique<FakePictureBox>(*this, s)); }
 CheckBox& FakeWindow::addCheck(const ControlSpec& s) { return keep(std::make_unique<FakeCheckBox>(*this, s)); }
 ComboList& FakeWindow::addCombo(const ControlSpec& s) { return keep(std::make_unique<FakeComboList>(*this, s)); }
+HotkeyField& FakeWindow::addHotkey(const ControlSpec& s) { return keep(std::make_unique<FakeHotkeyField>(*this, s)); }
+
+bool FakeWindow::registerHotkey(int id, Hotkey hotkey) {
+    hotkeys.erase(id);
+    if (std::find(ui_.takenHotkeys.begin(), ui_.takenHotkeys.end(), hotkey) != ui_.takenHotkeys.end()) return false;
+    return hotkeys.emplace(id, hotkey), true;
+}
 
 void FakeWindow::show(ShowState state) {
     if (state == ShowState::Hidden) {

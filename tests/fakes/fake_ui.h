@@ -117,6 +117,15 @@ public:
     void select(int index) override { selected_ = index; }
 };
 
+class FakeHotkeyField final : public FakeControlOf<HotkeyField> {
+    Hotkey value_;
+
+public:
+    using FakeControlOf::FakeControlOf;
+    Hotkey value() const override { return value_; }
+    void setValue(Hotkey hotkey) override { value_ = hotkey; }
+};
+
 class FakeUi;
 
 class FakeWindow final : public Window {
@@ -131,6 +140,7 @@ public:
     PictureBox& addPicture(const ControlSpec& desc) override;
     CheckBox& addCheck(const ControlSpec& desc) override;
     ComboList& addCombo(const ControlSpec& desc) override;
+    HotkeyField& addHotkey(const ControlSpec& desc) override;
     Canvas& canvas() override { return canvas_; }
 
     const std::wstring& title() const override { return desc.title; }
@@ -149,6 +159,8 @@ public:
     int runModal() override;  // runs FakeUi::onModal as the dialog's loop
     void close() override { closed = true; visible_ = false; }
     std::uintptr_t handle() const override { return handle_; }
+    bool registerHotkey(int id, Hotkey hotkey) override;  // fails for a combination in FakeUi::takenHotkeys
+    void unregisterHotkey(int id) override { hotkeys.erase(id); }
 
     // Looking in.
     const WindowSpec desc;
@@ -157,6 +169,8 @@ public:
     FakePictureBox& picture(int id) const { return as<FakePictureBox>(id); }
     FakeCheckBox& check(int id) const { return as<FakeCheckBox>(id); }
     FakeComboList& combo(int id) const { return as<FakeComboList>(id); }
+    FakeHotkeyField& hotkeyField(int id) const { return as<FakeHotkeyField>(id); }
+    std::map<int, Hotkey> hotkeys;                   // registered, by id
     bool timerRunning(int id) const { return timers_.count(id) != 0; }
     bool topmost = false;
     bool closed = false;
@@ -212,6 +226,7 @@ public:
     std::function<void()> onPump;  // runs inside pumpPending (e.g. press a button mid-action)
     std::function<void(FakeWindow&)> onModal;  // a dialog's modal loop: runs inside runModal
     Size screen_{1024, 768};
+    std::vector<Hotkey> takenHotkeys;  // held by other programs
 
     static constexpr Rgb ButtonShadow{160, 160, 160}, Highlight3D{255, 255, 255};
 

@@ -4,6 +4,7 @@
 #include <map>
 #include <tuple>
 
+#include "options/hotkey_text.h"
 #include "shell/settings.h"
 #include "shell/splash.h"
 #include "tests/fakes/test_program.h"
@@ -54,7 +55,7 @@ TEST_F(Startup, EveryExitSavesThenRemovesTheIconThenEnds) {
         app.loadMainPanel();
         app.settings.onWrite = [&] { EXPECT_TRUE(app.tray.shown); };  // saved while the icon is still there
         EXPECT_THROW(exit(app.mainWindow()), ProcessEnded);
-        EXPECT_EQ(app.settings.values.size(), 7u);
+        EXPECT_EQ(app.settings.values.size(), 13u);
         EXPECT_FALSE(app.tray.shown);  // removed before the end
     }
 }
@@ -83,8 +84,39 @@ TEST(Settings, StoredTextIsReadAsItsTypeAndWrittenBackWhole) {
         store.failing = {L"Flag02"};  // a value that cannot be written keeps its old text
         saveSettings(store, s);
         EXPECT_EQ(loadSettings(store).amountSteps, s.amountSteps);
-        EXPECT_EQ(store.values.size(), c.stored.count(L"Flag02") ? 7u : 6u);
+        EXPECT_EQ(store.values.size(), c.stored.count(L"Flag02") ? 13u : 12u);
     }
+    // The later values: texts, read in any case; what cannot be read is written back as its default.
+    fake::FakeSettingsStore store;
+    store.values = {{L"HotkeySecure", L"alt+CTRL+m"}, {L"HotkeyCleanup", L"Shift+A"}, {L"HotkeyTrim", L"Win+F24"},
+                    {L"HotkeyShow", L"Ctrl+Alt+Tab"}, {L"TrayIcon", L"NUMBER"}, {L"History", L"0"}};
+    Settings s = loadSettings(store);
+    EXPECT_EQ(s.hotkeys, (std::array<Hotkey, HotkeyCount>{{{Hotkey::Ctrl | Hotkey::Alt, 'M'}, {}, {Hotkey::Win, 0x87}, {}}}));
+    EXPECT_EQ(std::pair(s.trayStyle, s.keepHistory), std::pair(TrayStyle::Number, false));
+    store.values[L"TrayIcon"] = L"digits", store.values[L"History"] = L"yes";
+    s = loadSettings(store);
+    EXPECT_EQ(std::pair(s.trayStyle, s.keepHistory), std::pair(TrayStyle::Gauge, true));
+    saveSettings(store, s);
+    EXPECT_EQ(store.values, (std::map<std::wstring, std::wstring, std::less<>>{
+        {L"Flag01", L"55"}, {L"Flag02", L"5"}, {L"Flag03", L"0"}, {L"Flag04", L"0"}, {L"Flag05", L"True"}, {L"Flag06", L"0"},
+        {L"Flag07", L"True"}, {L"HotkeySecure", L"Ctrl+Alt+M"}, {L"HotkeyCleanup", L""}, {L"HotkeyTrim", L"Win+F24"},
+        {L"HotkeyShow", L""}, {L"TrayIcon", L"gauge"}, {L"History", L"1"}}));
+}
+
+// Every key of the list in every case and order reads back as written; a key without Ctrl, Alt or
+// Win, a key off the list, a modifier twice or anything else reads as nothing.
+TEST(Settings, HotkeyTextsReadBackAsWrittenAndRefuseWhatWouldStealTyping) {
+    for (const wchar_t* text : {L"Ctrl+A", L"Alt+Z", L"Win+0", L"Ctrl+Alt+Shift+Win+9", L"Ctrl+F1", L"Alt+Shift+F24", L"Ctrl+Insert",
+                                L"Ctrl+Delete", L"Ctrl+Home", L"Ctrl+End", L"Ctrl+PageUp", L"Ctrl+PageDown", L"Ctrl+Pause", L"Ctrl+Space"})
+        EXPECT_EQ(hotkeyText(parseHotkey(text).value_or(Hotkey{})), text);
+    EXPECT_EQ(parseHotkey(L"shift+pagedown+"), std::nullopt);
+    EXPECT_EQ(parseHotkey(L"SHIFT+ALT+pageDOWN"), (Hotkey{Hotkey::Alt | Hotkey::Shift, 0x22}));
+    EXPECT_EQ(parseHotkey(L""), Hotkey{});
+    for (const wchar_t* text : {L"A", L"Shift+A", L"Ctrl+", L"+A", L"Ctrl+Ctrl+A", L"Ctrl+Tab", L"Ctrl+F0", L"Ctrl+F25", L"Ctrl+F01",
+                                L"Ctrl+ab", L"Control+A", L"Ctrl+Alt", L"Ctrl A", L"Ｃｔｒｌ+A", L"Ctrl+a+b"})
+        EXPECT_EQ(parseHotkey(text), std::nullopt) << text;
+    EXPECT_EQ(hotkeyText({Hotkey::Shift, 'A'}), L"");
+    EXPECT_EQ(hotkeyText({Hotkey::Ctrl | 16, 'A'}), L"");
 }
 
 }  // namespace

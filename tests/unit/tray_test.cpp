@@ -5,6 +5,8 @@
 #include <tuple>
 
 #include "tests/fakes/test_program.h"
+#include "options/options_dialog.h"
+#include "options/settings_page.h"
 #include "tray/tray_host.h"
 
 namespace lark {
@@ -158,6 +160,49 @@ TEST_F(Tray, TheLowMemorySecuringIsToldOfWhileThePanelIsHidden) {
     EXPECT_EQ(memory.freshSamples, 4);
     EXPECT_EQ(tray.last().record.info, L"空きメモリが警告値を下回ったため、空き領域の確保を実行しました。\nメモリを確保できませんでした");
     EXPECT_EQ(runsRecorded(), (std::vector<std::string>{"予約,空き領域確保", "低メモリ,空き領域確保"}));
+}
+
+// Hotkeys do what the tray menu's items do, and say how it went while the panel is hidden; a key
+// another program holds is left out and named once; the settings page puts new keys in place and
+// stays open over a taken one.
+TEST_F(Tray, HotkeysRunTheTrayMenusActionsAndTheSettingsPageChangesThem) {
+    settings.values = {{L"HotkeySecure", L"Ctrl+Alt+S"}, {L"HotkeyCleanup", L"Ctrl+Alt+F5"}, {L"HotkeyShow", L"Ctrl+Alt+P"}};
+    const Hotkey secure{Hotkey::Ctrl | Hotkey::Alt, 'S'}, cleanup{Hotkey::Ctrl | Hotkey::Alt, 0x74}, show{Hotkey::Ctrl | Hotkey::Alt, 'P'};
+    ui.takenHotkeys = {cleanup};
+    loadMainPanel().minimise();
+    EXPECT_EQ(trayHost().hotkeys, (std::map<int, Hotkey>{{TrayHost::FirstHotkey, secure}, {TrayHost::FirstHotkey + 3, show}}));
+    EXPECT_EQ(tray.last().record.info, L"ホットキー Ctrl+Alt+F5 は他のプログラムが使用しているため使えません。");
+    trayHost().events().onHotkey(TrayHost::FirstHotkey);
+    EXPECT_EQ(tray.last().record.info, L"ホットキーで空き領域の確保を実行しました。\nメモリを確保できませんでした");
+    EXPECT_EQ(runsRecorded(), std::vector<std::string>{"手動,空き領域確保"});
+    trayHost().events().onHotkey(TrayHost::FirstHotkey + 3);
+    EXPECT_TRUE(mainWindow().visible());
+
+    using namespace settings_page;
+    int opened = 0;
+    ui.onModal = [&](fake::FakeWindow& page) {
+        if (page.desc.title != Title) return page.click(options::idSettingsPage);  // the options dialog's button
+        ++opened;
+        page.hotkeyField(idFirstHotkey + 2).setValue({Hotkey::Win, 'T'});
+        page.click(idFirstClear);
+        EXPECT_EQ(page.hotkeyField(idFirstHotkey + 1).value(), cleanup);  // as stored, though not in place
+        page.click(idFirstClear + 1);
+        page.hotkeyField(idFirstHotkey + 3).setValue(cleanup);  // taken: a box, and the page stays
+        page.click(idOk);
+        EXPECT_FALSE(page.closed);
+        EXPECT_EQ(messages.shown.back().text, L"ホットキー Ctrl+Alt+F5 は他のプログラムが使用しているため使えません。");
+        page.click(idFirstClear + 3);
+        page.check(idNumber).setValue(1), page.check(idGauge).setValue(0);
+        page.click(idOk);
+        EXPECT_TRUE(page.closed);
+    };
+    mainWindow().click(OptionsCommand);
+    EXPECT_EQ(opened, 1);
+    EXPECT_EQ(trayHost().hotkeys, (std::map<int, Hotkey>{{TrayHost::FirstHotkey + 2, Hotkey{Hotkey::Win, 'T'}}}));
+    EXPECT_EQ(std::tuple(settings.values[L"HotkeySecure"], settings.values[L"HotkeyTrim"], settings.values[L"TrayIcon"]),
+              std::tuple(L"", L"Win+T", L"number"));
+    EXPECT_THROW(trayHost().click(TrayHost::ExitItem), fake::ProcessEnded);
+    EXPECT_TRUE(trayHost().hotkeys.empty());
 }
 
 }  // namespace

@@ -154,6 +154,48 @@ int keys(const Args& a) {
     return 0;
 }
 
+// "Ctrl+Alt+F5": the virtual keys, modifiers first, and the modifiers as RegisterHotKey takes them.
+std::vector<UINT> combination(const std::wstring& text, UINT& modifiers) {
+    std::vector<UINT> vks;
+    modifiers = 0;
+    for (std::size_t at = 0; at <= text.size();) {
+        const std::size_t plus = std::min(text.find(L'+', at), text.size());
+        const std::wstring k = text.substr(at, plus - at);
+        at = plus + 1;
+        using Mod = std::pair<UINT, UINT>;
+        const Mod mod = k == L"Ctrl" ? Mod(VK_CONTROL, MOD_CONTROL) : k == L"Alt" ? Mod(VK_MENU, MOD_ALT)
+                      : k == L"Shift" ? Mod(VK_SHIFT, MOD_SHIFT) : k == L"Win" ? Mod(VK_LWIN, MOD_WIN) : Mod(0, 0);
+        modifiers |= mod.second;
+        vks.push_back(mod.first ? mod.first : k.size() == 1 ? std::towupper(k[0]) : VK_F1 + UINT(number(k.substr(1))) - 1);
+    }
+    return vks;
+}
+
+// press <combination>: as real input, to whatever has the focus.
+int press(const Args& a) {
+    UINT modifiers = 0;
+    std::vector<INPUT> inputs;
+    const auto vks = combination(a[0], modifiers);
+    for (int up = 0; up < 2; ++up)
+        for (std::size_t i = 0; i < vks.size(); ++i) {
+            INPUT in{INPUT_KEYBOARD};
+            in.ki.wVk = WORD(vks[up ? vks.size() - 1 - i : i]);
+            in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+            inputs.push_back(in);
+        }
+    return SendInput(UINT(inputs.size()), inputs.data(), sizeof(INPUT)) == inputs.size() ? 0 : fail(L"SendInput failed");
+}
+
+// hold <combination> <ms>: registers it as this process's hotkey and keeps it that long.
+int hold(const Args& a) {
+    UINT modifiers = 0;
+    const auto vks = combination(a[0], modifiers);
+    if (!RegisterHotKey(nullptr, 1, modifiers, vks.back())) return fail(L"cannot register " + a[0]);
+    emit({L"held", a[0]});
+    Sleep(DWORD(number(a[1])));
+    return 0;
+}
+
 // Loads the DLL into the process: LoadLibraryW run by a thread of its own.
 bool inject(DWORD pid, const std::wstring& dll) {
     HANDLE process = OpenProcess(PROCESS_CREATE_THREAD | PROCESS_VM_OPERATION | PROCESS_VM_WRITE | PROCESS_QUERY_INFORMATION, FALSE, pid);
@@ -245,7 +287,7 @@ int memstatus(const Args&) {
 const std::map<std::wstring, std::pair<std::size_t, int (*)(const Args&)>> commands{  // each with its fewest arguments
     {L"windows", {0, windows}}, {L"wait", {1, wait}}, {L"wait-gone", {1, waitGone}}, {L"controls", {1, controls}}, {L"names", {1, names}},
     {L"post", {2, post}}, {L"key", {2, keys}}, {L"menu", {1, menus}}, {L"tray", {1, tray}}, {L"launch", {1, launch}},
-    {L"memstatus", {0, memstatus}}};
+    {L"memstatus", {0, memstatus}}, {L"press", {1, press}}, {L"hold", {2, hold}}};
 
 }  // namespace
 

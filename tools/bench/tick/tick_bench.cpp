@@ -139,6 +139,7 @@ int wmain(int argc, wchar_t** argv) {
     struct NoHistory final : lark::RunLog {
         void record(const lark::RunRecord&) override {}
         const std::wstring& path() const override { return none; }
+        void setEnabled(bool) override {}
         std::wstring none;
     } history;
     lark::Program program(lark::Services{ui, memory, settings, tray, instanceLock, messages, clock, blocks, files,
@@ -175,6 +176,7 @@ int wmain(int argc, wchar_t** argv) {
         void minutePassed() override {}
         bool reclaiming() const override { return false; }
         void runForwarded(lark::Command) override {}
+        void hotkeyPressed(int) override {}
     } noCommands;
     lark::TrayHost host(ui, tray, noCommands, lark::Picture::Emblem, L"tick bench");
     int pct = 57;
