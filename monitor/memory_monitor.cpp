@@ -68,12 +68,18 @@ std::optional<int> MemoryMonitor::freeShare() const {
 void MemoryMonitor::monitorTick() {
     sample();
     const auto pct = freeShare();
-    if (pct) tray_.show(levelPicture(gauge::level(*pct)), gauge::tip(*pct));
     warningBytes_ = warningBytes(total(), view_.warningSteps(), totalUnit());
+    if (pct) tray_.show(trayPicture(*pct), gauge::tip(*pct));
     if (!pct) return;
     if (pct != freePercent_) view_.describeGauge(gauge::spokenSentence(*pct));
     freePercent_ = pct;
     if (view_.panelShown()) gauge::draw(view_.gaugeCanvas(), *pct);
+}
+
+// The gauge's step, or the share as a number, on red while less is free than the warning size.
+Picture MemoryMonitor::trayPicture(int pct) const {
+    if (!numberInTray_) return levelPicture(gauge::level(pct));
+    return numberPicture(pct, warningBytes_ > 0 && status_.availPhys < static_cast<std::uint64_t>(warningBytes_));
 }
 
 LowMemoryStep MemoryMonitor::warningTick(LowMemoryAction action, std::uint64_t nowMs) {

@@ -81,6 +81,8 @@ public:
     void redrawShown();
     void refreshAmount();
     void warningSizeChanged();
+    // The tray shows the free share as a number instead of the gauge.
+    void showNumberInTray(bool on) { numberInTray_ = on; }
     void redrawDetails();
 
     // The amount to secure, as its label shows it, and its unit.
@@ -100,6 +102,8 @@ private:
     std::array<SizeRow, SizeRowCount> rows_{};
     std::wstring amount_ = L"0", warningSize_ = L"0", amountUnit_ = L"KB";
     std::int64_t warningBytes_ = 0;
+    bool numberInTray_ = false;
+    Picture trayPicture(int pct) const;
     std::optional<int> freePercent_;
     std::optional<int> newestPercent_;  // of the history's newest entry
     History history_;

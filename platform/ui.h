@@ -39,9 +39,16 @@ enum class Picture : int {
     Splash,      // 320 x 240 start-up picture
     Banner,      // 273 x 126 picture shown while free space is being secured
     GaugeBack,   // 261 x 128 background of the gauge panel
+    // Tray pictures drawn at run time: the free share 0 to 100 as digits, and the same on the warning
+    // state's red square.
+    Number,
+    NumberWarning = Number + 101,
 };
 
 constexpr Picture levelPicture(int k) { return static_cast<Picture>(static_cast<int>(Picture::Level1) + k - 1); }
+constexpr Picture numberPicture(int percent, bool warning) {
+    return static_cast<Picture>(static_cast<int>(warning ? Picture::NumberWarning : Picture::Number) + percent);
+}
 
 enum class Face { Gothic, GothicMono, Serif };
 
@@ -210,6 +217,7 @@ public:
     virtual void onShellRestart() {}         // the taskbar was (re)created
     virtual void onDpiChanged() {}           // scale changed: drawings on canvases must be redone
     virtual void onHotkey(int /*id*/) {}     // a registered hotkey was pressed
+    virtual void onThemeChanged() {}         // light or dark: pictures drawn for the theme are redrawn
     // Data another process sent under `tag`; the answer goes back to it. The data may be anything.
     virtual std::intptr_t onDataReceived(std::uintptr_t /*tag*/, std::span<const std::uint8_t> /*data*/) { return 0; }
 };

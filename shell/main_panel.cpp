@@ -104,6 +104,7 @@ void MainPanel::load() {
         w.moveTo(screen.w / 2 - frame.w / 2, screen.h / 2 - frame.h / 2);
     }
     startState_ = showStateFor(settings_.startupWindow);
+    monitor_.showNumberInTray(settings_.trayStyle == TrayStyle::Number);
     monitor_.start();
     drawStaticParts();
     w.startTimer(MonitorTimer, MonitorMilliseconds);
@@ -147,6 +148,8 @@ void MainPanel::openSettingsPage(bool overOptions) {
     SettingsPage settingsPage(page, settings_, services_.history.path(), registerHotkeys_, [this] {
         saveSettings(services_.settings, settings_);
         services_.history.setEnabled(settings_.keepHistory);
+        monitor_.showNumberInTray(settings_.trayStyle == TrayStyle::Number);
+        if (!reclaimer_.ticksPaused()) monitor_.monitorTick();
     });
     Window& w = settingsPage.open(window_->visible() ? std::optional(window_->frame()) : std::nullopt);
     openPage_ = &w;

@@ -68,6 +68,7 @@ private:
     void onCommand(int id) override;
     void onClose() override;
     void onHotkey(int id) override;
+    void onThemeChanged() override { icon_->redraw(); }
     void onShellRestart() override;
     void onTimer(int id) override;
     std::intptr_t onDataReceived(std::uintptr_t tag, std::span<const std::uint8_t> data) override;

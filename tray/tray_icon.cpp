@@ -64,6 +64,11 @@ bool TrayIcon::modify(std::wstring_view tip) {
     return modified;
 }
 
+bool TrayIcon::redraw() {
+    shown_.reset();
+    return modify(std::wstring(tip_));
+}
+
 bool TrayIcon::restore() { return add(host_.icon(), std::wstring(tip_)) || modify(std::wstring(tip_)); }
 
 // The shell knows the icon by window and id; the rest of the record does not matter here.

@@ -49,6 +49,8 @@ public:
     // Puts the icon back as it was last shown, after the taskbar came back empty or when an earlier
     // add failed. A failed add with a working modify means the icon is there already.
     bool restore();
+    // Sends the picture again, for the shell to take it as drawn now (after a theme change).
+    bool redraw();
 
 private:
     TrayRecord record(std::wstring_view tip) const;

@@ -1,6 +1,7 @@
 #include "platform/win32/pictures.h"
 
 #include "platform/win32/resource_ids.h"
+#include "tray/number_icon.h"
 
 namespace lark::win32 {
 
@@ -19,7 +20,47 @@ PictureResource pictureResource(Picture picture) {
     }
 }
 
+namespace {
+
+// Windows' own setting for the taskbar: 1 light, anything else (or none, before Windows 10) dark.
+bool lightTaskbar() {
+    DWORD light = 0, bytes = sizeof light;
+    return ::RegGetValueW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize",
+                          L"SystemUsesLightTheme", RRF_RT_REG_DWORD, nullptr, &light, &bytes) == ERROR_SUCCESS &&
+           light == 1;
+}
+
+// A 32-bit icon with its alpha channel; the mask is unused but must be there.
+HICON iconFrom(const std::vector<std::uint32_t>& argb, int pixels) {
+    BITMAPV5HEADER header{};
+    header.bV5Size = sizeof header;
+    header.bV5Width = pixels;
+    header.bV5Height = -pixels;  // rows from the top
+    header.bV5Planes = 1;
+    header.bV5BitCount = 32;
+    header.bV5Compression = BI_BITFIELDS;
+    header.bV5RedMask = 0x00FF0000, header.bV5GreenMask = 0x0000FF00, header.bV5BlueMask = 0x000000FF;
+    header.bV5AlphaMask = 0xFF000000;
+    void* bits = nullptr;
+    UniqueDc screen(::CreateCompatibleDC(nullptr));
+    UniqueGdi colour(::CreateDIBSection(screen.get(), reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS, &bits, nullptr, 0));
+    UniqueGdi mask(::CreateBitmap(pixels, pixels, 1, 1, nullptr));
+    if (!colour || !mask || !bits) return nullptr;
+    std::copy(argb.begin(), argb.end(), static_cast<std::uint32_t*>(bits));
+    ICONINFO info{TRUE, 0, 0, static_cast<HBITMAP>(mask.get()), static_cast<HBITMAP>(colour.get())};
+    return ::CreateIconIndirect(&info);
+}
+
+}  // namespace
+
+void PictureCache::forgetDrawn() { drawn_.clear(); }
+
 HICON PictureCache::icon(Picture picture, int pixels) {
+    if (const auto number = numberIcon(picture); number && pixels > 0) {
+        auto& slot = drawn_[{picture, pixels}];
+        if (!slot) slot.reset(iconFrom(drawNumberIcon(*number, lightTaskbar(), pixels), pixels));
+        return slot.get();
+    }
     PictureResource res = pictureResource(picture);
     if (!res.icon || pixels <= 0) return nullptr;
     auto& slot = icons_[{picture, pixels}];

@@ -25,8 +25,11 @@ public:
     PictureCache(const PictureCache&) = delete;
     PictureCache& operator=(const PictureCache&) = delete;
 
-    // The icon at `pixels` square, picked from the multi-size icon; nullptr for bitmaps and None.
+    // The icon at `pixels` square, picked from the multi-size icon or, for the number pictures,
+    // drawn for that size and the taskbar's theme; nullptr for bitmaps and None.
     HICON icon(Picture picture, int pixels);
+    // The theme changed: the number pictures are drawn again when next asked for.
+    void forgetDrawn();
     // The bitmap at its own size; nullptr for icons and None.
     HBITMAP bitmap(Picture picture);
     Size bitmapSize(Picture picture);
@@ -38,6 +41,7 @@ private:
     HINSTANCE module_;
     std::map<std::pair<Picture, int>, UniqueIcon> icons_;
     std::map<Picture, UniqueGdi> bitmaps_;
+    std::map<std::pair<Picture, int>, UniqueIcon> drawn_;
 };
 
 }  // namespace lark::win32

@@ -426,6 +426,12 @@ LRESULT Win32Window::handle(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         onDpiChangedMessage(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
     case WM_HOTKEY: events_.onHotkey(static_cast<int>(wParam)); return 0;
+    case WM_SETTINGCHANGE:  // light or dark taskbar
+        if (lParam && std::wstring_view(reinterpret_cast<const wchar_t*>(lParam)) == L"ImmersiveColorSet") {
+            ui_.pictures().forgetDrawn();
+            events_.onThemeChanged();
+        }
+        break;
     case WM_COPYDATA: {
         const auto* sent = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
         if (!live_ || !sent || (!sent->lpData && sent->cbData)) return 0;
