@@ -9,7 +9,7 @@
 #include <utility>
 
 #include "monitor/number_text.h"
-#include "options/paths.h"
+#include "common/paths.h"
 
 namespace lark {
 
