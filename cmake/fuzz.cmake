@@ -8,7 +8,7 @@ set(LARK_FUZZ_OPTIONS -max_len=65536 -rss_limit_mb=1024 -timeout=10 CACHE STRING
 file(GLOB LARK_FUZZ_TARGETS CONFIGURE_DEPENDS tests/fuzz/*.cpp)
 foreach(source ${LARK_FUZZ_TARGETS})
   get_filename_component(name ${source} NAME_WE)
-  add_executable(${name} ${source})
+  add_executable(${name} ${source} tests/fakes/fake_services.cpp)
   target_link_libraries(${name} PRIVATE larkcore)
   file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/corpus/${name} ${CMAKE_BINARY_DIR}/crashes)
   add_test(NAME fuzz_${name} COMMAND ${name} ${LARK_FUZZ_OPTIONS} -max_total_time=10

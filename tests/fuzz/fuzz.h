@@ -8,13 +8,8 @@
 #include <cstdlib>
 #include <string>
 
-#define REQUIRE(condition)                                                                         \
-    do {                                                                                           \
-        if (!(condition)) {                                                                        \
-            std::fprintf(stderr, "property failed: %s (%s:%d)\n", #condition, __FILE__, __LINE__); \
-            std::abort();                                                                          \
-        }                                                                                          \
-    } while (0)
+#define REQUIRE(c) \
+    ((c) ? (void)0 : (std::fprintf(stderr, "property failed: %s (%s:%d)\n", #c, __FILE__, __LINE__), std::abort()))
 
 // The bytes read loosely as UTF-8, so that seeds stay readable and any code point up to 0x1FFFFF,
 // surrogates included, can occur.
