@@ -1,5 +1,6 @@
 // The figures: any 64-bit memory figures through the safety bound, the size and number texts, the
 // gain text and the sliders' amount and warning sizes.
+#include <algorithm>
 #include <bit>
 #include <cmath>
 
@@ -22,6 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const uint64_t reserve = std::max<uint64_t>(512 << 20, total / 8);
     REQUIRE(block <= wanted && block <= total && (block == 0 || (block <= least && least - block >= reserve)));
     REQUIRE(block == wanted || block == total || (least <= reserve ? block == 0 : least - block == reserve));
+    const __int128 change = static_cast<__int128>(now.availPageFile) - now.commitHeadroom;  // a gain saturates
+    REQUIRE(reclaim::gainBetween(now.commitHeadroom, now.availPageFile) == std::clamp<__int128>(change, -INT64_MAX, INT64_MAX));
 
     // The size text read back as the monitor reads it, and the sliders over that total.
     const uint64_t bytes = in.ConsumeIntegral<uint64_t>();
