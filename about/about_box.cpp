@@ -1,8 +1,8 @@
 #include "about/about_box.h"
 
 
-#include "options/dialog_support.h"
-#include "options/paths.h"
+#include "common/dialog_support.h"
+#include "common/paths.h"
 
 namespace lark {
 

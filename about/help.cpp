@@ -1,6 +1,6 @@
 #include "about/help.h"
 
-#include "options/paths.h"
+#include "common/paths.h"
 
 namespace lark {
 

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "options/dialog_support.h"
+#include "common/dialog_support.h"
 #include "options/startup_shortcut.h"
 
 namespace lark {

@@ -2,9 +2,9 @@
 
 #include <utility>
 
-#include "options/dialog_support.h"
+#include "common/dialog_support.h"
 #include "options/hotkey_text.h"
-#include "options/paths.h"
+#include "common/paths.h"
 
 namespace lark {
 namespace settings_page {

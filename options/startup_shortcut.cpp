@@ -1,6 +1,6 @@
 #include "options/startup_shortcut.h"
 
-#include "options/paths.h"
+#include "common/paths.h"
 
 namespace lark {
 

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "options/paths.h"
+#include "common/paths.h"
 
 namespace lark {
 

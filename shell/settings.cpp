@@ -9,8 +9,8 @@
 #include <utility>
 
 #include "monitor/number_text.h"
+#include "common/paths.h"
 #include "options/hotkey_text.h"
-#include "options/paths.h"
 
 namespace lark {
 

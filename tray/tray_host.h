@@ -11,7 +11,7 @@
 
 #include "platform/tray.h"
 #include "platform/ui.h"
-#include "shell/command_line.h"
+#include "common/commands.h"
 #include "tray/tray_icon.h"
 
 namespace lark {

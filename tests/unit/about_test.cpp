@@ -3,8 +3,8 @@
 
 #include "about/about_box.h"
 #include "about/help.h"
-#include "options/dialog_support.h"
-#include "options/paths.h"
+#include "common/dialog_support.h"
+#include "common/paths.h"
 #include "tests/fakes/fake_services.h"
 #include "tests/fakes/fake_system.h"
 #include "tests/fakes/fake_ui.h"

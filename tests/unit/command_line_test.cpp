@@ -34,21 +34,6 @@ TEST(CommandLine, SwitchesInAnyCaseWithSlashOrDash) {
                              standardCleanup(Command::CleanupFull, !stored)), std::tuple(stored, true, false));
 }
 
-// Only data of our tag, size and version with a command the running copy can run is taken.
-TEST(CommandLine, ForwardedDataIsCheckedBeforeItIsTaken) {
-    for (Command c : {Command::Secure, Command::Cleanup, Command::CleanupStandard, Command::CleanupFull, Command::Trim})
-        EXPECT_EQ(forwarding::decode(forwarding::Tag, forwarding::encode(c)), c);
-    const auto good = forwarding::encode(Command::Secure);
-    auto longer = good, otherVersion = good, usage = forwarding::encode(Command::Usage), unknown = good;
-    longer.push_back(0);
-    otherVersion[0] = 2;
-    unknown[4] = 99;
-    for (const auto& bad : {std::vector<std::uint8_t>{}, std::vector(good.begin(), good.end() - 1), longer, otherVersion, usage,
-                            unknown, forwarding::encode(Command::None), forwarding::encode(Command::Bad)})
-        EXPECT_EQ(forwarding::decode(forwarding::Tag, bad), std::nullopt) << bad.size();
-    EXPECT_EQ(forwarding::decode(forwarding::Tag + 1, good), std::nullopt);
-}
-
 class CommandStart : public ::testing::Test, public fake::TestProgram {
 protected:
     CommandStart() : TestProgram(&blocks) {

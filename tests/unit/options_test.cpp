@@ -5,7 +5,7 @@
 #include <memory>
 #include <tuple>
 
-#include "options/dialog_support.h"
+#include "common/dialog_support.h"
 #include "options/options_dialog.h"
 #include "options/startup_shortcut.h"
 #include "tests/fakes/fake_services.h"

@@ -2,12 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "monitor/number_text.h"
-#include "monitor/size_text.h"
 
 namespace lark {
 namespace {
-
-constexpr std::uint64_t KiB = 1024, MiB = 1024 * KiB, GiB = 1024 * MiB;
 
 TEST(NumberText, BlankForTheSignOfNonNegativesPointOnlyForFractionsFifteenDigits) {
     const std::pair<double, const wchar_t*> cases[] = {
@@ -23,27 +20,6 @@ TEST(ParseNumber, ReadsDecimalTextAndNothingElse) {
     for (const wchar_t* bad : {L"", L" ", L"abc", L"5x", L"1,000", L"1e3", L"--1", L"1-", L".", L"1.2.3", L"ー１"})
         EXPECT_FALSE(parseNumber(bad)) << "text with " << std::wstring(bad).size() << " chars";
     EXPECT_EQ(labelNumber(L"garbage"), 0);
-}
-
-// The unit changes just above each threshold, numbers round down and grow past 32 bits.
-TEST(SizeText, UnitThresholdsAndSixtyFourBitSizes) {
-    const struct {
-        std::uint64_t bytes;
-        const wchar_t *unit, *number;
-    } cases[] = {{0, L"Byte", nullptr},
-                 {1024, L"Byte", nullptr},
-                 {1025, L"KB", L"1"},
-                 {1 * MiB, L"KB", L"1024"},
-                 {1 * MiB + 1, L"MB", L"1"},
-                 {2147483647, L"MB", L"2047"},
-                 {2 * GiB, L"MB", L"2048"},  // where a 32-bit count would have turned negative
-                 {24 * GiB, L"MB", L"24576"},
-                 {128ull * 1024 * GiB, L"MB", L"134217728"}};  // a 64-bit process's address space
-    for (const auto& c : cases) {
-        const SizeText t = sizeText(c.bytes);
-        EXPECT_EQ(t.unit, c.unit) << c.bytes;
-        EXPECT_EQ(t.number, c.number ? std::optional<std::wstring>(c.number) : std::nullopt) << c.bytes;
-    }
 }
 
 }  // namespace

@@ -14,7 +14,7 @@
 #include <vector>
 #include <filesystem>
 
-#include "options/paths.h"
+#include "common/paths.h"
 #include "reclaim/working_sets.h"
 #include "platform/win32/block_allocator.h"
 #include "platform/win32/ini_store.h"

@@ -1,4 +1,4 @@
-#include "options/paths.h"
+#include "common/paths.h"
 
 namespace lark::paths {
 

@@ -1,4 +1,4 @@
-#include "options/dialog_support.h"
+#include "common/dialog_support.h"
 
 namespace lark {
 

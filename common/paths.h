@@ -1,5 +1,5 @@
-// Paths and command lines, as plain text: what the options dialog, the help command and the about
-// box build before they hand anything to the system.
+// Paths and command lines, as plain text: what the options dialog, the help command, the about box
+// and the history of runs build before they hand anything to the system.
 #pragma once
 
 #include <string>
