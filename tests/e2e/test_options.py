@@ -88,10 +88,13 @@ class OptionsTest(LarkspanCase):
         self.assertEqual(len(self.shown(PAGE)), 1, "a second settings page opened")
         texts = {c.text for c in self.driver.controls("hwnd:" + self.shown(PAGE)[0].hwnd).values() if c.visible}
         self.assertLessEqual({"ホットキー", "パネルを表示", "空きメモリの割合 (数字)", "実行の履歴を記録する", "フォルダーを開く"}, texts)
+        gauge = self.screenshot("Wine System Tray", "tray-gauge")
         self.press(PAGE, ID_NUMBER)
         self.press(PAGE, ID_PAGE_OK)
         self.assertTrue(self.showing(PAGE, False))
         self.assertEqual(stored_settings().get("TrayIcon"), "number")
+        self.assertNotEqual(wait_until(lambda: self.screenshot("Wine System Tray", "tray-number"), lambda s: s != gauge, 5), gauge,
+                            "the tray picture did not change")
 
         self.driver.run("key", MAIN, "F2")
         self.assertTrue(self.showing(OPTIONS))

@@ -2,11 +2,13 @@
 // after the shell was not ready or restarted.
 #include <gtest/gtest.h>
 
+#include <set>
 #include <tuple>
 
 #include "tests/fakes/test_program.h"
 #include "options/options_dialog.h"
 #include "options/settings_page.h"
+#include "tray/number_icon.h"
 #include "tray/tray_host.h"
 
 namespace lark {
@@ -201,8 +203,37 @@ TEST_F(Tray, HotkeysRunTheTrayMenusActionsAndTheSettingsPageChangesThem) {
     EXPECT_EQ(trayHost().hotkeys, (std::map<int, Hotkey>{{TrayHost::FirstHotkey + 2, Hotkey{Hotkey::Win, 'T'}}}));
     EXPECT_EQ(std::tuple(settings.values[L"HotkeySecure"], settings.values[L"HotkeyTrim"], settings.values[L"TrayIcon"]),
               std::tuple(L"", L"Win+T", L"number"));
+    EXPECT_EQ(tray.shown->icon, numberPicture(50, false));  // at once, as the tip says: "50%"
     EXPECT_THROW(trayHost().click(TrayHost::ExitItem), fake::ProcessEnded);
     EXPECT_TRUE(trayHost().hotkeys.empty());
+}
+
+// Every share has a picture of its own at every size: ink in the taskbar's text colour with a halo
+// of the other on a clear ground, or white on red; nothing touches the edge.
+TEST(NumberIcon, DigitsForEveryShareInTheTaskbarsColoursOrWhiteOnRed) {
+    constexpr std::uint32_t Clear = 0, Black = 0xFF000000, White = 0xFFFFFFFF, Red = 0xFFD01010;
+    for (int size : {16, 20, 24, 32}) {
+        std::set<std::vector<std::uint32_t>> seen;
+        for (int pct = 0; pct <= 100; ++pct) {
+            const auto dark = drawNumberIcon({pct, false}, false, size), light = drawNumberIcon({pct, false}, true, size),
+                       low = drawNumberIcon({pct, true}, true, size);
+            ASSERT_EQ(dark.size(), std::size_t(size * size));
+            EXPECT_TRUE(seen.insert(dark).second) << pct << " at " << size;
+            int ink = 0, halo = 0;
+            for (std::size_t i = 0; i < dark.size(); ++i) {
+                const bool edge = i < std::size_t(size) || i % size == 0;
+                ink += dark[i] == White, halo += dark[i] == Black;
+                EXPECT_TRUE(dark[i] == Clear || !edge || dark[i] == Black) << i;
+                EXPECT_EQ(light[i], dark[i] == White ? Black : dark[i] == Black ? White : Clear);
+                EXPECT_EQ(low[i], dark[i] == White ? White : Red);
+            }
+            EXPECT_GE(ink, size / 2);
+            EXPECT_GT(halo, 0);
+        }
+    }
+    EXPECT_EQ(numberIcon(numberPicture(100, true)).value_or(NumberIcon{}).percent, 100);
+    EXPECT_TRUE(numberIcon(numberPicture(7, true)).value_or(NumberIcon{}).warning);
+    EXPECT_FALSE(numberIcon(Picture::Cleanup));
 }
 
 }  // namespace
