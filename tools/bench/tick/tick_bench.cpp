@@ -2,7 +2,7 @@
 // shown, its monitor and warning ticks delivered many times in a row and timed with the performance counter
 // (wall) and the thread's own CPU time. Also the parts of one tick and the two memory calls.
 //
-//   tick_bench.exe [ticks back to back (2000)] [paced ticks, 200 ms apart (25)]
+//   tick_bench.exe [ticks back to back (2000)] [paced ticks, 200 ms apart (25)] [tray picture: gauge or number]
 //
 // Settings come from a key of their own that is removed afterwards, so a real user's stay as they are.
 #include <windows.h>
@@ -131,6 +131,7 @@ int wmain(int argc, wchar_t** argv) {
     // The splash is off, so the main panel loads at once; its ticks are timed through the window
     // procedure, as the timer delivers them.
     settings.write(L"Flag05", L"False");
+    settings.write(L"TrayIcon", argc > 3 ? argv[3] : L"gauge");  // the tray picture: "gauge" or "number"
     lark::win32::Win32FileSystem files;
     lark::win32::ShellShortcuts shortcuts;
     lark::win32::Win32MachineRegistry registry;
