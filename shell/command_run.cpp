@@ -68,6 +68,7 @@ bool writeLine(Console& console, std::wstring_view line) {
 
 ReclaimResult runHere(Command command, const Services& services) {
     const Settings settings = loadSettings(services.settings);
+    services.history.setEnabled(settings.keepHistory);
     NoPanel panel(settings);
     MemoryMonitor monitor(services.memory, panel, panel);
     Reclaimer reclaimer(ReclaimServices{services.memory, services.blocks, services.ui, panel, services.clock, services.processList,
