@@ -16,19 +16,13 @@ namespace {
 
 using fake::MiB;
 
-TEST(CommandLine, SwitchesInAnyCaseWithSlashOrDash) {
-    const struct {
-        std::vector<std::wstring> words;
-        Command command;
-    } cases[] = {
-        {{}, Command::None}, {{L"/secure"}, Command::Secure}, {{L"-SeCuRe"}, Command::Secure}, {{L"/cleanup"}, Command::Cleanup},
-        {{L"-CLEANUP:Standard"}, Command::CleanupStandard}, {{L"/Trim"}, Command::Trim}, {{L"-TRIM"}, Command::Trim}, {{L"/cleanup:full"}, Command::CleanupFull}, {{L"/?"}, Command::Usage},
-        {{L"-?"}, Command::Usage}, {{L"/bogus"}, Command::Bad}, {{L"secure"}, Command::Bad}, {{L"/"}, Command::Bad}, {{L""}, Command::Bad},
-        {{L"/cleanup:"}, Command::Bad}, {{L"/cleanup:fast"}, Command::Bad}, {{L"/secure", L"/cleanup"}, Command::Bad},
-        {{L"/secure", L"now"}, Command::Bad},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(parseCommandLine(c.words), c.command) << (c.words.empty() ? L"(none)" : c.words[0]).size();
+// Any case, "-" for "/", no argument and several arguments: the command-line fuzz target.
+TEST(CommandLine, SwitchesAndTheirArguments) {
+    const std::pair<const wchar_t*, Command> cases[] = {
+        {L"/secure", Command::Secure}, {L"/cleanup", Command::Cleanup}, {L"-CLEANUP:Standard", Command::CleanupStandard},
+        {L"/Trim", Command::Trim}, {L"/cleanup:full", Command::CleanupFull}, {L"/?", Command::Usage}, {L"/bogus", Command::Bad},
+        {L"secure", Command::Bad}, {L"/", Command::Bad}, {L"", Command::Bad}, {L"/cleanup:", Command::Bad}, {L"/cleanup:fast", Command::Bad}};
+    for (auto [word, command] : cases) EXPECT_EQ(parseCommandLine({word}), command) << std::wstring(word).size();
     for (bool stored : {false, true})
         EXPECT_EQ(std::tuple(standardCleanup(Command::Cleanup, stored), standardCleanup(Command::CleanupStandard, !stored),
                              standardCleanup(Command::CleanupFull, !stored)), std::tuple(stored, true, false));

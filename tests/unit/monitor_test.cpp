@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 #include "monitor/gauge.h"
 #include "monitor/history_graph.h"
@@ -25,35 +26,25 @@ protected:
     }
 };
 
-TEST_F(Monitor, ShowsSixtyFourBitFiguresAndTheFreeShareInTheTrayAndOnTheGauge) {
+TEST_F(Monitor, ShowsSixtyFourBitFiguresAndTheFreeShareInTheTrayOnTheGaugeAndOnTheGraph) {
+    settings.values[L"Flag04"] = L"2";  // low memory ignored
     load(24 * GiB, 6 * GiB);
     EXPECT_EQ(text(SizeRowNumber), L"24576");
     EXPECT_EQ(text(SizeRowUnit), L"MB");
     EXPECT_EQ(text(AmountUnitLabel), L"MB");
-    const struct {
-        std::uint64_t available;
-        int level;
-        const wchar_t* pct;
-    } cases[] = {{6 * GiB, 4, L" 25"}, {24 * GiB, 12, L" 100"}, {3 * GiB, 2, L" 12"}, {2 * GiB, 1, L" 8"}, {0, 1, L" 0"}};
-    for (const auto& c : cases) {
-        memory.status.availPhys = c.available;
+    // The sliders' texts: test_startup.py and test_settings.py.
+    const std::tuple<std::uint64_t, int, std::wstring> cases[] = {
+        {6 * GiB, 4, L" 25"}, {24 * GiB, 12, L" 100"}, {3 * GiB, 2, L" 12"}, {2 * GiB, 1, L" 8"}, {0, 1, L" 0"}};
+    for (const auto& [available, level, pct] : cases) {
+        memory.status.availPhys = available;
         canvas(GaugePanel).forget();
-        ASSERT_TRUE(tick());
-        EXPECT_EQ(trayHost().icon(), levelPicture(c.level)) << c.level;
-        EXPECT_EQ(tray.shown->tip, L"Larkspan -" + std::wstring(c.pct) + L"%の空きメモリ");
-        EXPECT_EQ(canvas(GaugePanel).commands.back().text, std::wstring(c.pct) + L"%の空きメモリが存在します");
-        EXPECT_EQ(text(GaugePanel), std::wstring(c.pct + 1) + L"%の空きメモリが存在します");  // for screen readers
+        ASSERT_TRUE(tick() && warningTick());
+        EXPECT_EQ(trayHost().icon(), levelPicture(level)) << level;
+        EXPECT_EQ(tray.shown->tip, L"Larkspan -" + pct + L"%の空きメモリ");
+        EXPECT_EQ(canvas(GaugePanel).commands.back().text, pct + L"%の空きメモリが存在します");
+        EXPECT_EQ(text(GaugePanel), pct.substr(1) + L"%の空きメモリが存在します");  // for screen readers
+        EXPECT_EQ(text(HistoryGraph), L"メモリ空き容量" + pct + L"%");
     }
-}
-
-TEST_F(Monitor, TheGraphAndTheSlidersSayWhatTheyShowInTheirTexts) {
-    load(24 * GiB, 6 * GiB);
-    warningTick();
-    EXPECT_EQ(text(HistoryGraph), L"メモリ空き容量 25%");
-    EXPECT_EQ(text(AmountSlider), L"確保容量 17329MB");
-    slider(WarningSlider).userMoves(10);
-    warningTick();
-    EXPECT_EQ(text(WarningSlider), L"警告サイズ 3150MB");
 }
 
 TEST_F(Monitor, KilobyteAndByteSizedReadingsAndAZeroTotal) {

@@ -103,11 +103,7 @@ TEST_F(Tray, TheMenuReachesEveryCommandEvenWithThePanelHidden) {
     EXPECT_EQ(memory.freshSamples, 2);  // a securing ran, the panel still hidden
     EXPECT_FALSE(mainWindow().visible());
     trayHost().click(TrayHost::ShowPanelItem);
-    EXPECT_TRUE(mainWindow().visible());
-    mainWindow().minimise();
-    EXPECT_THROW(trayHost().click(TrayHost::ExitItem), fake::ProcessEnded);
-    EXPECT_EQ(settings.values.count(L"Flag01"), 1u);
-    EXPECT_FALSE(tray.shown);
+    EXPECT_TRUE(mainWindow().visible());  // its exit with the panel hidden saves and takes the icon away: test_tray.py
 }
 
 // What the running copy does with data sent to its tray host: a command of ours runs once the sender
