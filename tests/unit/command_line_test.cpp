@@ -21,7 +21,8 @@ TEST(CommandLine, SwitchesAndTheirArguments) {
     const std::pair<const wchar_t*, Command> cases[] = {
         {L"/secure", Command::Secure}, {L"/cleanup", Command::Cleanup}, {L"-CLEANUP:Standard", Command::CleanupStandard},
         {L"/Trim", Command::Trim}, {L"/cleanup:full", Command::CleanupFull}, {L"/?", Command::Usage}, {L"/bogus", Command::Bad},
-        {L"secure", Command::Bad}, {L"/", Command::Bad}, {L"", Command::Bad}, {L"/cleanup:", Command::Bad}, {L"/cleanup:fast", Command::Bad}};
+        {L"secure", Command::Bad}, {L"/", Command::Bad}, {L"", Command::Bad}, {L"/cleanup:", Command::Bad},
+        {L"/cleanup:fast", Command::Bad}};
     for (auto [word, command] : cases) EXPECT_EQ(parseCommandLine({word}), command) << std::wstring(word).size();
     for (bool stored : {false, true})
         EXPECT_EQ(std::tuple(standardCleanup(Command::Cleanup, stored), standardCleanup(Command::CleanupStandard, !stored),
@@ -105,13 +106,10 @@ TEST_F(CommandStart, TheUsageGoesWhereItCanBeReadAndNeverWaitsForAClickInAScript
 
 TEST_F(CommandStart, WithACopyRunningTheCommandIsHandedToItsTrayHost) {
     instance.free = false;
-    const struct {
-        std::optional<std::intptr_t> answer;
-        int exitCode;
-    } cases[] = {{forwarding::Accepted, 0}, {forwarding::Refused, 3}, {std::nullopt, 4}, {forwarding::Ignored, 4}};
-    for (const auto& c : cases) {
-        runningCopy.answer = c.answer;
-        EXPECT_EQ(run({L"/cleanup:full"}), c.exitCode);
+    for (auto [answer, exitCode] : {std::pair<std::optional<std::intptr_t>, int>{forwarding::Accepted, 0}, {forwarding::Refused, 3},
+                                    {std::nullopt, 4}, {forwarding::Ignored, 4}}) {
+        runningCopy.answer = answer;
+        EXPECT_EQ(run({L"/cleanup:full"}), exitCode);
         EXPECT_EQ(runningCopy.sent.back().title, TrayHost::Title);
         EXPECT_EQ(forwarding::decode(runningCopy.sent.back().tag, runningCopy.sent.back().data), Command::CleanupFull);
     }

@@ -70,17 +70,11 @@ TEST_F(Monitor, ATotalShownAsZeroHasNoShareToShow) {
 constexpr Rgb Magenta{255, 0, 255};
 
 TEST(HistoryEntry, FreeShareScaledToEightyPixelsWithASliverForSmallReadings) {
-    const struct {
-        double free;
-        const wchar_t* unit;
-        double total;
-        int entry;
-    } cases[] = {{6144, L"MB", 24576, 20},  {24576, L"MB", 24576, 80}, {0, L"MB", 24576, 0},
-                 {1, L"MB", 512, 0},        {3, L"MB", 512, 0},        {4, L"MB", 1024, 0},  // 0.3125 rounds to 0
-                 {6, L"MB", 320, 2},        {1000, L"KB", 512, 1},     {1024, L"KB", 512, 81},
-                 {1024, L"KB", 1024, 41},   {600, L"Byte", 512, 1},    {9999, L"MB", 512, 81},  // disagreeing figures
-                 {5, L"MB", 0, 0}};
-    for (const auto& c : cases) EXPECT_EQ(historyEntry(c.free, c.unit, c.total), c.entry) << c.free << " of " << c.total;
+    const std::tuple<double, const wchar_t*, double, int> cases[] = {  // free, its unit, total (MB), entry
+        {6144, L"MB", 24576, 20}, {24576, L"MB", 24576, 80}, {0, L"MB", 24576, 0}, {1, L"MB", 512, 0}, {3, L"MB", 512, 0},
+        {4, L"MB", 1024, 0} /* 0.3125 rounds to 0 */, {6, L"MB", 320, 2}, {1000, L"KB", 512, 1}, {1024, L"KB", 512, 81},
+        {1024, L"KB", 1024, 41}, {600, L"Byte", 512, 1}, {9999, L"MB", 512, 81} /* disagreeing figures */, {5, L"MB", 0, 0}};
+    for (auto [free, unit, total, entry] : cases) EXPECT_EQ(historyEntry(free, unit, total), entry) << free << " of " << total;
 }
 
 std::vector<Draw> segments(const fake::FakeCanvas& c) {

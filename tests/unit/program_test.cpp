@@ -28,22 +28,16 @@ TEST_F(Startup, TheSplashShowsOnTopThenHandsOverToTheMainPanel) {
 }
 
 TEST_F(Startup, TheStoredWindowStateDecidesHowThePanelOpens) {
-    const struct {
-        const wchar_t* stored;
-        bool visible;
-        ShowState state;
-        const wchar_t* saved;
-    } cases[] = {{L"0", true, ShowState::Normal, L"0"},     {L"1", false, ShowState::Minimised, L"1"},
-                 {L"2", true, ShowState::Maximised, L"2"},  {L"-1", true, ShowState::Normal, L"0"},
-                 {L"7", true, ShowState::Normal, L"0"}};
-    for (const auto& c : cases) {
+    const std::tuple<const wchar_t*, bool, ShowState, const wchar_t*> cases[] = {  // stored, visible, state, saved
+        {L"0", true, ShowState::Normal, L"0"}, {L"1", false, ShowState::Minimised, L"1"}, {L"2", true, ShowState::Maximised, L"2"},
+        {L"-1", true, ShowState::Normal, L"0"}, {L"7", true, ShowState::Normal, L"0"}};
+    for (auto [stored, visible, state, saved] : cases) {
         fake::TestProgram app;
-        app.settings.values[L"Flag03"] = c.stored;
+        app.settings.values[L"Flag03"] = stored;
         fake::FakeWindow& panel = app.loadMainPanel();
-        EXPECT_EQ(panel.visible(), c.visible) << panel.title().size() << " " << c.saved;
-        EXPECT_EQ(panel.state(), c.state) << c.saved;
+        EXPECT_EQ(std::pair(panel.visible(), panel.state()), std::pair(visible, state)) << saved;
         EXPECT_THROW(panel.events().onClose(), ProcessEnded);
-        EXPECT_EQ(app.settings.values[L"Flag03"], c.saved);
+        EXPECT_EQ(app.settings.values[L"Flag03"], saved);
     }
 }
 

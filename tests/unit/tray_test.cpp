@@ -76,22 +76,18 @@ TEST_F(Tray, AnIconTheShellWasNotReadyForIsRetriedUntilItIsThereOrTheAttemptsRun
 
 // What each mouse code does with the panel hidden in the tray and with it showing.
 TEST_F(Tray, ClicksBringThePanelBackAndARightClickOpensTheMenu) {
-    const struct {
-        int code;
-        bool hiddenBefore, visibleAfter;
-        int popups;
-    } cases[] = {{513, true, true, 0},  {515, true, true, 0},  {514, true, false, 0}, {516, true, false, 1},
-                 {512, true, false, 0}, {517, true, false, 0}, {513, false, true, 0}, {516, false, true, 1}};
-    for (const auto& c : cases) {
+    const std::tuple<int, bool, bool, std::size_t> cases[] = {  // code, hidden before, visible after, menus opened
+        {513, true, true, 0},  {515, true, true, 0},  {514, true, false, 0}, {516, true, false, 1},
+        {512, true, false, 0}, {517, true, false, 0}, {513, false, true, 0}, {516, false, true, 1}};
+    for (auto [code, hiddenBefore, visibleAfter, popups] : cases) {
         fake::TestProgram app;
         fake::FakeWindow& panel = app.loadMainPanel();
-        if (c.hiddenBefore) panel.minimise();
+        if (hiddenBefore) panel.minimise();
         const int forwards = panel.forwards;
-        app.trayHost().events().onTrayMouse(c.code);
-        EXPECT_EQ(panel.visible(), c.visibleAfter) << c.code;
-        if (c.visibleAfter) EXPECT_GT(panel.forwards, forwards) << c.code;
-        if (c.visibleAfter) EXPECT_EQ(panel.state(), ShowState::Normal) << c.code;
-        EXPECT_EQ(static_cast<int>(app.trayHost().popups.size()), c.popups) << c.code;
+        app.trayHost().events().onTrayMouse(code);
+        EXPECT_EQ(panel.visible(), visibleAfter) << code;
+        if (visibleAfter) EXPECT_TRUE(panel.forwards > forwards && panel.state() == ShowState::Normal) << code;
+        EXPECT_EQ(app.trayHost().popups.size(), popups) << code;
     }
 }
 
