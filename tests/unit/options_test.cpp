@@ -124,24 +124,20 @@ TEST_F(OptionsDialogTest, TheStartupButtonWritesTheShortcutAndSaysSoOncePerPress
 TEST(StartupShortcut, UsesTheWindowsFoldersStartupWhereItExistsElseTheUsersOwn) {
     const std::wstring user = L"C:\\Users\\u\\Startup", old = L"C:\\WINDOWS\\ｽﾀｰﾄ ﾒﾆｭｰ\\ﾌﾟﾛｸﾞﾗﾑ\\ｽﾀｰﾄｱｯﾌﾟ\\Larkspan.lnk";
     const wchar_t* blanks = L"C:\\Program Files\\Lark Span\\larkspan.exe";
-    struct Case {
-        std::optional<std::wstring> windows;
-        bool oldExists;
-        std::optional<std::wstring> userStartup;
-        std::wstring exe, link, target;  // no link: nothing to write
-    } cases[] = {
+    // The Windows folder, its old Startup folder there, the user's Startup folder, the program; link and target (none: no link).
+    using Folder = std::optional<std::wstring>;
+    const std::tuple<Folder, bool, Folder, std::wstring, std::wstring, std::wstring> cases[] = {
         {L"C:\\WINDOWS", true, user, L"C:\\Tools\\prog.exe", old, L"C:\\Tools\\prog.exe"},
         {L"C:\\WINDOWS\\", true, user, L"D:\\prog.exe", old, L"D:\\prog.exe"},
         {L"C:\\WINDOWS", false, user, blanks, user + L"\\Larkspan.lnk", blanks},
         {std::nullopt, false, user + L"\\", L"C:\\Tools\\prog.exe", user + L"\\Larkspan.lnk", L"C:\\Tools\\prog.exe"},
-        {L"C:\\WINDOWS", false, std::nullopt, L"C:\\Tools\\prog.exe", L"", L""},
-    };
-    for (const Case& c : cases) {
+        {L"C:\\WINDOWS", false, std::nullopt, L"C:\\Tools\\prog.exe", L"", L""}};
+    for (const auto& [windows, oldExists, userStartup, exe, link, target] : cases) {
         fake::FakeFileSystem files;
-        std::tie(files.windows, files.userStartup, files.exe) = std::tie(c.windows, c.userStartup, c.exe);
-        if (c.oldExists) files.dirs = {windowsStartupFolder(L"C:\\WINDOWS")};
+        std::tie(files.windows, files.userStartup, files.exe) = std::tie(windows, userStartup, exe);
+        if (oldExists) files.dirs = {windowsStartupFolder(L"C:\\WINDOWS")};
         const auto shortcut = startupShortcut(files).value_or(StartupShortcut{});
-        EXPECT_EQ(std::tie(shortcut.link, shortcut.target), std::tie(c.link, c.target));
+        EXPECT_EQ(std::tie(shortcut.link, shortcut.target), std::tie(link, target));
     }
 }
 

@@ -29,8 +29,8 @@ TEST_F(Startup, TheSplashShowsOnTopThenHandsOverToTheMainPanel) {
 
 TEST_F(Startup, TheStoredWindowStateDecidesHowThePanelOpens) {
     const std::tuple<const wchar_t*, bool, ShowState, const wchar_t*> cases[] = {  // stored, visible, state, saved
-        {L"0", true, ShowState::Normal, L"0"}, {L"1", false, ShowState::Minimised, L"1"}, {L"2", true, ShowState::Maximised, L"2"},
-        {L"-1", true, ShowState::Normal, L"0"}, {L"7", true, ShowState::Normal, L"0"}};
+        {L"0", true, ShowState::Normal, L"0"}, {L"1", false, ShowState::Minimised, L"1"},
+        {L"2", true, ShowState::Maximised, L"2"}, {L"-1", true, ShowState::Normal, L"0"}, {L"7", true, ShowState::Normal, L"0"}};
     for (auto [stored, visible, state, saved] : cases) {
         fake::TestProgram app;
         app.settings.values[L"Flag03"] = stored;
