@@ -129,9 +129,7 @@ protected:
     }
     int securings() { return memory.freshSamples / 2; }  // a before and an after sample each
     int questions() { return static_cast<int>(messages.shown.size()); }
-    void ticks(int n) {
-        for (int i = 0; i < n; ++i) warningTick();
-    }
+    void ticks(int n) { for (int i = 0; i < n; ++i) warningTick(); }
 };
 
 TEST_F(Warning, SecuringAtOnceStartsAnEpisodeAndWaitsOutTheCoolDownWhileMemoryStaysLow) {

@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <tuple>
+#include <utility>
 
 #include "common/dialog_support.h"
 #include "options/options_dialog.h"
@@ -50,25 +51,20 @@ Shown shown(fake::FakeWindow& w) {
 }
 
 TEST_F(OptionsDialogTest, LoadsWhatTheControlsCanShowAndApplyStoresWhatTheyShow) {
-    struct Case {
-        Values in;
-        Shown shows;
-        Values applied;
-    } cases[] = {
+    const std::tuple<Values, Shown, Values> cases[] = {  // loaded, shown, applied
         {{0, 0, true, 0, true}, {0, 1, 0, 1, 0, 0, 0, false}, {0, 0, true, 0, true}},
         {{1, 1, false, 3, false}, {1, 2, 1, 0, 1, 1, 2, true}, {1, 1, false, 3, false}},
         {{0, 2, true, 5, true}, {0, 4, 0, 1, 0, 1, 4, true}, {0, 2, true, 5, true}},
         {{0, 5, true, 0, true}, {0, 1, 0, 1, 0, 0, 0, false}, {0, 0, true, 0, true}},    // action outside: the first stays
         {{2, -1, true, 0, true}, {0, 1, 0, 1, 0, 0, 0, false}, {0, 0, true, 0, true}},   // maximised shows unticked
         {{0, 0, true, 7, true}, {0, 1, 0, 1, 0, 1, -1, true}, {0, 0, true, 0, true}},    // schedule outside: no entry
-        {{3, 1, true, -3, true}, {0, 2, 0, 1, 0, 1, -1, true}, {0, 1, true, 0, true}},
-    };
-    for (const Case& c : cases) {
-        fake::FakeWindow& w = open(c.in);
-        EXPECT_EQ(shown(w), c.shows) << std::get<3>(c.in);
+        {{3, 1, true, -3, true}, {0, 2, 0, 1, 0, 1, -1, true}, {0, 1, true, 0, true}}};
+    for (const auto& [in, shows, applied] : cases) {
+        fake::FakeWindow& w = open(in);
+        EXPECT_EQ(shown(w), shows) << std::get<3>(in);
         w.click(idApply);
-        EXPECT_EQ(values(), c.applied) << std::get<3>(c.in);
-        EXPECT_EQ(saves, &c - cases + 1);
+        EXPECT_EQ(values(), applied) << std::get<3>(in);
+        EXPECT_EQ(std::exchange(saves, 0), 1);  // one save for each apply
         EXPECT_TRUE(w.closed);
     }
 }

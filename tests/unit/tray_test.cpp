@@ -117,10 +117,9 @@ TEST_F(Tray, ACommandFromANewCopyRunsAsTheTrayMenusWouldAndSaysHowItWent) {
     EXPECT_FALSE(trayHost().timerRunning(TrayHost::ForwardedTimer));
     ASSERT_EQ(tray.last().op, Op::Modify);
     const TrayRecord notice = tray.last().record;
-    EXPECT_EQ(notice.flags, nif::Info);
-    EXPECT_EQ(notice.infoTitle, L"Larkspan");
+    EXPECT_EQ(std::tuple(notice.flags, notice.infoTitle, notice.infoFlags),
+              std::tuple(nif::Info, std::wstring(L"Larkspan"), niif::Information | niif::NoSound | niif::RespectQuietTime));
     EXPECT_EQ(notice.info, L"コマンドラインからの指示で空き領域の確保を実行しました。\nメモリを確保できませんでした");
-    EXPECT_EQ(notice.infoFlags, niif::Information | niif::NoSound | niif::RespectQuietTime);
     EXPECT_NE(tray.shown->tip, L"");  // the icon's picture and tip stay
 
     EXPECT_EQ(receive(Command::CleanupStandard), forwarding::Accepted);
