@@ -10,7 +10,7 @@ from pathlib import Path
 
 from larkspan_e2e import (BOX, CLEANED, IDOK, ID_AMOUNT_BAR, ID_SECURE, ID_STATUS, MAIN, SC_MINIMIZE, TRAY_HOST, WM_SYSCOMMAND,
                           LarkspanCase, env, history, history_path, registry_values, run, wait_until)
-from test_settings import DEFAULTS
+from test_settings import DEFAULTS, SAVED
 
 ROOT = Path(__file__).resolve().parents[2]
 SECURED = re.compile(r"^(?:.+メモリ確保に成功しました|メモリを確保できませんでした)\r\n$")
@@ -93,7 +93,7 @@ class CommandLineTest(LarkspanCase):
                 self.assertFalse(Path(ini).exists(), "the deleted larkspan.ini came back")
                 continue
             saved = dict(line.split("=", 1) for line in Path(ini).read_text().splitlines()[1:])
-            self.assertEqual(saved, dict(DEFAULTS, Flag01="55" if read_only else "30"))
+            self.assertEqual(saved, dict(DEFAULTS, Flag01="55") if read_only else dict(SAVED, Flag01="30"))
 
     def test_a_history_file_that_cannot_be_written_stops_nothing(self):
         path = history_path()

@@ -155,9 +155,9 @@ TEST_F(Tray, TheLowMemorySecuringIsToldOfWhileThePanelIsHidden) {
     EXPECT_EQ(runsRecorded(), (std::vector<std::string>{"予約,空き領域確保", "低メモリ,空き領域確保"}));
 }
 
-// Hotkeys do what the tray menu's items do, and say how it went while the panel is hidden; a key
-// another program holds is left out and named once; the settings page puts new keys in place and
-// stays open over a taken one.
+// Hotkeys do what the tray menu's items do (recorded as manual runs: test_tray.py), and say how it went
+// while the panel is hidden; a key another program holds is left out and named once; the settings page
+// puts new keys in place and stays open over a taken one.
 TEST_F(Tray, HotkeysRunTheTrayMenusActionsAndTheSettingsPageChangesThem) {
     settings.values = {{L"HotkeySecure", L"Ctrl+Alt+S"}, {L"HotkeyCleanup", L"Ctrl+Alt+F5"}, {L"HotkeyShow", L"Ctrl+Alt+P"}};
     const Hotkey secure{Hotkey::Ctrl | Hotkey::Alt, 'S'}, cleanup{Hotkey::Ctrl | Hotkey::Alt, 0x74}, show{Hotkey::Ctrl | Hotkey::Alt, 'P'};
@@ -167,7 +167,6 @@ TEST_F(Tray, HotkeysRunTheTrayMenusActionsAndTheSettingsPageChangesThem) {
     EXPECT_EQ(tray.last().record.info, L"ホットキー Ctrl+Alt+F5 は他のプログラムが使用しているため使えません。");
     trayHost().events().onHotkey(TrayHost::FirstHotkey);
     EXPECT_EQ(tray.last().record.info, L"ホットキーで空き領域の確保を実行しました。\nメモリを確保できませんでした");
-    EXPECT_EQ(runsRecorded(), std::vector<std::string>{"手動,空き領域確保"});
     trayHost().events().onHotkey(TrayHost::FirstHotkey + 3);
     EXPECT_TRUE(mainWindow().visible());
 
