@@ -18,6 +18,9 @@ os.environ.setdefault("LARKSPAN_MAX_BLOCK_MIB", "16")
 
 MAIN = "Larkspan    "  # the main panel's title: the word and four blanks
 TRAY_HOST = "だみい"
+BOX, IDOK = "Larkspan", 1  # the message boxes' title and OK button
+NOTHING_GAINED = "メモリ内容は既に最適化されています"
+CLEANED = re.compile(rf"^(?:.+のシステムメモリ確保に成功しました。|{NOTHING_GAINED})$")  # a cleanup's result
 SETTINGS_KEY = r"HKCU\Software\Quorvane\Larkspan100"
 WM_CLOSE, WM_ENDSESSION, WM_COMMAND, WM_HSCROLL, BM_CLICK = 0x10, 0x16, 0x111, 0x114, 0xF5
 WM_SYSCOMMAND, SC_MINIMIZE, WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_RBUTTONDOWN = 0x112, 0xF020, 0x200, 0x201, 0x204
@@ -205,6 +208,12 @@ class LarkspanCase(unittest.TestCase):
         time.sleep(0.5)
         front = lambda: [(w.title, w.active, w.enabled) for w in self.driver.windows(MAIN) if w.visible and w.title in (title, MAIN)]
         return wait_until(front, [(title, True, True), (MAIN, False, False)].__eq__, 5) == [(title, True, True), (MAIN, False, False)]
+
+    def result_box(self):
+        """A cleanup's result box once it shows: its result (else every text in it)."""
+        self.driver.wait(BOX, 60000)
+        texts = [c.text for c in self.driver.controls(BOX).values()]
+        return next((t for t in texts if CLEANED.match(t)), texts)
 
     def tray_host(self):
         return "hwnd:" + next(w.hwnd for w in self.driver.windows(MAIN) if w.title == TRAY_HOST)

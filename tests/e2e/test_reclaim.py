@@ -4,15 +4,12 @@ a full cleanup early. Every block is capped (LARKSPAN_MAX_BLOCK_MIB): the progra
 import datetime
 import re
 
-from larkspan_e2e import (ID_CLEANUP_HEADING, ID_CLEANUP_PANEL, ID_MENU_CLEANUP, ID_STATUS, ID_STOP, MAIN, WM_COMMAND,
-                          WM_LBUTTONDOWN, WM_MOUSEMOVE, LarkspanCase, history, store_settings, wait_until)
+from larkspan_e2e import (BOX, CLEANED, ID_CLEANUP_HEADING, ID_CLEANUP_PANEL, ID_MENU_CLEANUP, ID_STATUS, ID_STOP, IDOK, MAIN,
+                          NOTHING_GAINED, WM_COMMAND, WM_LBUTTONDOWN, WM_MOUSEMOVE, LarkspanCase, history, store_settings, wait_until)
 
-BOX, IDOK = "Larkspan", 1  # the message boxes' title and OK button
 DONE, WAITING = (0, 128, 0), (0, 0, 128)  # the grid's cell fills
 CLEANING = "メモリ内をクリーンアップしています。"
 SECURED = re.compile(r"^(?:.+メモリ確保に成功しました|メモリを確保できませんでした)\[(\d\d):(\d\d):(\d\d)\]$")  # wording: unit tests
-NOTHING_GAINED = "メモリ内容は既に最適化されています"
-CLEANED = re.compile(rf"^(?:.+のシステムメモリ確保に成功しました。|{NOTHING_GAINED})$")
 
 
 def meminfo(name, path="/proc/meminfo"):
@@ -33,11 +30,6 @@ class ReclaimTest(LarkspanCase):
         """The visible cells' fills row by row, each row being one pass (the box hides some cells)."""
         shot = self.screenshot(MAIN, name)
         return [[fill for fill in shot[24 + pitch * row + pitch // 2][17:337:20] if fill in (DONE, WAITING)] for row in range(rows)]
-
-    def result_box(self):
-        self.driver.wait(BOX, 60000)
-        texts = [c.text for c in self.driver.controls(BOX).values()]
-        return next((t for t in texts if CLEANED.match(t)), texts)
 
     def secured(self):
         """The time the status line gives with the securing result, against the clock."""

@@ -6,8 +6,8 @@ import os
 import subprocess
 import time
 
-from larkspan_e2e import MAIN, LarkspanCase, env
-from test_command_line import BOX, SECURED
+from larkspan_e2e import BOX, MAIN, LarkspanCase, env
+from test_command_line import SECURED
 
 
 class ScriptTest(LarkspanCase):

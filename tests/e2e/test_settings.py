@@ -7,13 +7,14 @@ import math
 from larkspan_e2e import (ID_AMOUNT, ID_AMOUNT_BAR, ID_SIZE0, ID_WARNING, ID_WARNING_BAR, MAIN, TRAY_HOST, WM_CLOSE,
                           WM_ENDSESSION, LarkspanCase, env, store_settings, stored_settings, wait_until)
 
-DEFAULTS = dict(Flag01="55", Flag02="5", Flag03="0", Flag04="0", Flag05="True", Flag06="0", Flag07="True")
+DEFAULTS = dict(Flag01="55", Flag02="5", Flag03="0", Flag04="0", Flag05="True", Flag06="0", Flag07="True")  # as packaged
+SAVED = dict(DEFAULTS, HotkeySecure="", HotkeyCleanup="", HotkeyTrim="", HotkeyShow="", TrayIcon="gauge", History="1")
 CASES = [  # (stored before the start, slider positions shown, stored at exit)
-    ({}, (55, 5), DEFAULTS),
+    ({}, (55, 5), SAVED),
     # Out of range, unreadable or of another type: the defaults.
     (dict(Flag01="69", Flag02="abc", Flag03=("REG_DWORD", "1"), Flag04="two", Flag05="maybe", Flag06="99999999999",
-          Flag07=("REG_DWORD", "0")), (55, 5), DEFAULTS),
-    (dict(Flag01="0", Flag02="28", Flag05="0", Flag06="2"), (0, 28), dict(DEFAULTS, Flag01="0", Flag02="28", Flag05="False", Flag06="2")),
+          Flag07=("REG_DWORD", "0")), (55, 5), SAVED),
+    (dict(Flag01="0", Flag02="28", Flag05="0", Flag06="2"), (0, 28), dict(SAVED, Flag01="0", Flag02="28", Flag05="False", Flag06="2")),
 ]
 STEPS = [  # (slider, its amount label, scroll code, thumb position, where the slider then stands)
     *[(ID_AMOUNT_BAR, ID_AMOUNT, *step) for step in [

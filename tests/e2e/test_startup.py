@@ -10,7 +10,8 @@ ROWS = ["total_phys", "avail_phys", "total_virtual", "avail_virtual", "avail_pag
 UNITS = {"Byte": 1, "KB": 1024, "MB": 1048576}
 TABLE_UNITS = [*UNITS, "GB", "TB", "PB"]  # the details table's: a figure of at most five digits
 MENU_BAR = [("item", 0, "ツール(&T)"), ("item", 1, "空き領域確保(&R)\tF4"), ("item", 1, "メモリ クリーンアップ\tF5"),
-            ("item", 1, "ワーキング セットの縮小(&W)\tF7"), ("item", 1, "履歴を開く(&L)"), ("separator", 1), ("item", 1, "終了(&X)\tF9"), ("item", 0, "設定(&C)"), ("item", 1, "カスタマイズ(&c)\tF2"),
+            ("item", 1, "ワーキング セットの縮小(&W)\tF7"), ("item", 1, "履歴を開く(&L)"), ("separator", 1), ("item", 1, "終了(&X)\tF9"),
+            ("item", 0, "設定(&C)"), ("item", 1, "カスタマイズ(&c)\tF2"), ("item", 1, "詳細設定(&D)..."),
             ("item", 0, "ヘルプ(&H)"), ("item", 1, "ヘルプ(&h)\tF1"), ("separator", 1), ("item", 1, "バージョン情報(&A)\tCtrl+A")]
 
 

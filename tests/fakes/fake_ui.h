@@ -217,7 +217,7 @@ public:
     void pumpPending() override { ++pumps; if (onPump) onPump(); }
     int run() override { return 0; }
     Size screen() const override { return screen_; }
-    Rgb systemColour(SysColour colour) const override { return colour == SysColour::ButtonShadow ? ButtonShadow : Highlight3D; }
+    Rgb systemColour(SysColour colour) const override { return colour == SysColour::ButtonShadow ? Rgb{160, 160, 160} : Rgb{255, 255, 255}; }
     [[noreturn]] void endProcess() override { throw ProcessEnded{}; }
 
     // Windows that exist now, oldest first.
@@ -227,8 +227,6 @@ public:
     std::function<void(FakeWindow&)> onModal;  // a dialog's modal loop: runs inside runModal
     Size screen_{1024, 768};
     std::vector<Hotkey> takenHotkeys;  // held by other programs
-
-    static constexpr Rgb ButtonShadow{160, 160, 160}, Highlight3D{255, 255, 255};
 
 private:
     friend class FakeWindow;

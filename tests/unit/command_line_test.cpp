@@ -16,19 +16,14 @@ namespace {
 
 using fake::MiB;
 
-TEST(CommandLine, SwitchesInAnyCaseWithSlashOrDash) {
-    const struct {
-        std::vector<std::wstring> words;
-        Command command;
-    } cases[] = {
-        {{}, Command::None}, {{L"/secure"}, Command::Secure}, {{L"-SeCuRe"}, Command::Secure}, {{L"/cleanup"}, Command::Cleanup},
-        {{L"-CLEANUP:Standard"}, Command::CleanupStandard}, {{L"/Trim"}, Command::Trim}, {{L"-TRIM"}, Command::Trim}, {{L"/cleanup:full"}, Command::CleanupFull}, {{L"/?"}, Command::Usage},
-        {{L"-?"}, Command::Usage}, {{L"/bogus"}, Command::Bad}, {{L"secure"}, Command::Bad}, {{L"/"}, Command::Bad}, {{L""}, Command::Bad},
-        {{L"/cleanup:"}, Command::Bad}, {{L"/cleanup:fast"}, Command::Bad}, {{L"/secure", L"/cleanup"}, Command::Bad},
-        {{L"/secure", L"now"}, Command::Bad},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(parseCommandLine(c.words), c.command) << (c.words.empty() ? L"(none)" : c.words[0]).size();
+// Any case, "-" for "/", no argument and several arguments: the command-line fuzz target.
+TEST(CommandLine, SwitchesAndTheirArguments) {
+    const std::pair<const wchar_t*, Command> cases[] = {
+        {L"/secure", Command::Secure}, {L"/cleanup", Command::Cleanup}, {L"-CLEANUP:Standard", Command::CleanupStandard},
+        {L"/Trim", Command::Trim}, {L"/cleanup:full", Command::CleanupFull}, {L"/?", Command::Usage}, {L"/bogus", Command::Bad},
+        {L"secure", Command::Bad}, {L"/", Command::Bad}, {L"", Command::Bad}, {L"/cleanup:", Command::Bad},
+        {L"/cleanup:fast", Command::Bad}};
+    for (auto [word, command] : cases) EXPECT_EQ(parseCommandLine({word}), command) << std::wstring(word).size();
     for (bool stored : {false, true})
         EXPECT_EQ(std::tuple(standardCleanup(Command::Cleanup, stored), standardCleanup(Command::CleanupStandard, !stored),
                              standardCleanup(Command::CleanupFull, !stored)), std::tuple(stored, true, false));
@@ -76,34 +71,29 @@ TEST_F(CommandStart, ARunHereShowsNothingAndEndsWithWhetherMemoryGrew) {
 // when nothing else would tell them.
 TEST_F(CommandStart, TheUsageGoesWhereItCanBeReadAndNeverWaitsForAClickInAScript) {
     using Out = Console::Output;
-    const struct {
-        Out output;
-        bool consoleThere, desktop;
-        unsigned written;  // the code page, 0 for the console, -1 for nothing
-        bool badBox, usageBox;
-    } cases[] = {
+    // Output, a console there, a desktop; the code page written in (0: into the console, -1: nothing), a box for each.
+    const std::tuple<Out, bool, bool, unsigned, bool, bool> cases[] = {
         {Out::Console, true, true, 0, false, true},
         {Out::Redirected, true, true, 932, false, true},    // "> out.txt" in a Japanese console
         {Out::Redirected, false, false, Utf8CodePage, false, false},  // "> nul" in a task run without a desktop
         {Out::None, true, true, 0, false, true},            // the parent's console
         {Out::None, false, true, unsigned(-1), true, true},  // a shortcut with a mistyped switch
-        {Out::None, false, false, unsigned(-1), false, false},
-    };
-    for (const auto& c : cases) {
-        std::tie(console.where, console.consoleThere, console.desktop) = std::tuple(c.output, c.consoleThere, c.desktop);
+        {Out::None, false, false, unsigned(-1), false, false}};
+    for (auto [output, consoleThere, desktop, written, badBox, usageBox] : cases) {
+        std::tie(console.where, console.consoleThere, console.desktop) = std::tuple(output, consoleThere, desktop);
         console.lines.clear(), messages.shown.clear();
         EXPECT_EQ(run({L"/secure", L"now"}), exit_code::BadArguments);
-        ASSERT_EQ(messages.shown.size(), c.badBox ? 1u : 0u) << int(c.output) << c.consoleThere << c.desktop;
-        if (c.badBox) EXPECT_NE(messages.shown[0].text.find(L"/cleanup:full"), std::wstring::npos);
+        ASSERT_EQ(messages.shown.size(), badBox ? 1u : 0u) << int(output) << consoleThere << desktop;
+        if (badBox) EXPECT_NE(messages.shown[0].text.find(L"/cleanup:full"), std::wstring::npos);
         EXPECT_EQ(run({L"/?"}), exit_code::Grew);
-        EXPECT_EQ(messages.shown.size(), (c.badBox ? 1u : 0u) + (c.usageBox ? 1u : 0u));
-        if (c.written == unsigned(-1)) {
+        EXPECT_EQ(messages.shown.size(), (badBox ? 1u : 0u) + (usageBox ? 1u : 0u));
+        if (written == unsigned(-1)) {
             EXPECT_TRUE(console.lines.empty());
             continue;
         }
         ASSERT_EQ(console.lines.size(), 2u);
         EXPECT_EQ(console.lines[0], console.lines[1]);
-        EXPECT_EQ(console.lines[0].codePage, c.written);
+        EXPECT_EQ(console.lines[0].codePage, written);
         EXPECT_NE(console.lines[0].text.find(L"/trim : ワーキング セットを縮小します\r\n/?"), std::wstring::npos);
     }
     EXPECT_EQ(blocks.claims.size() + runningCopy.sent.size(), 0u);
@@ -111,13 +101,11 @@ TEST_F(CommandStart, TheUsageGoesWhereItCanBeReadAndNeverWaitsForAClickInAScript
 
 TEST_F(CommandStart, WithACopyRunningTheCommandIsHandedToItsTrayHost) {
     instance.free = false;
-    const struct {
-        std::optional<std::intptr_t> answer;
-        int exitCode;
-    } cases[] = {{forwarding::Accepted, 0}, {forwarding::Refused, 3}, {std::nullopt, 4}, {forwarding::Ignored, 4}};
-    for (const auto& c : cases) {
-        runningCopy.answer = c.answer;
-        EXPECT_EQ(run({L"/cleanup:full"}), c.exitCode);
+    using Answer = std::optional<std::intptr_t>;
+    for (auto [answer, exitCode] : {std::pair<Answer, int>{forwarding::Accepted, 0}, {forwarding::Refused, 3}, {std::nullopt, 4},
+                                    {forwarding::Ignored, 4}}) {
+        runningCopy.answer = answer;
+        EXPECT_EQ(run({L"/cleanup:full"}), exitCode);
         EXPECT_EQ(runningCopy.sent.back().title, TrayHost::Title);
         EXPECT_EQ(forwarding::decode(runningCopy.sent.back().tag, runningCopy.sent.back().data), Command::CleanupFull);
     }

@@ -16,10 +16,7 @@ constexpr char Header[] = "\xEF\xBB\xBF日時,きっかけ,動作,実行前の�
                           "確保したメモリ(MB),対象プログラム数,所要時間(秒),結果\r\n";
 
 TEST(HistoryLine, EachTriggerAndActionWithItsFiguresQuotedAsSpreadsheetsReadThem) {
-    const struct {
-        RunRecord run;
-        std::string line;
-    } cases[] = {
+    const std::pair<RunRecord, std::string> cases[] = {
         {{{2026, 12, 8, {3, 0, 0}, 540}, Trigger::Manual, RunAction::Secure, 2048 * MiB, 2048 * MiB + 1572864, 52 * MiB + 1,
           std::nullopt, 1234, L" 1.5MB メモリ確保に成功しました"},
          "2026-12-08T03:00:00+09:00,手動,空き領域確保,2048.0,2049.5,1.5,52.0,,1.23, 1.5MB メモリ確保に成功しました\r\n"},
@@ -32,9 +29,8 @@ TEST(HistoryLine, EachTriggerAndActionWithItsFiguresQuotedAsSpreadsheetsReadThem
         {{{2026, 12, 8, {0, 0, 0}, 0}, Trigger::CommandLine, RunAction::Trim, 100 * MiB, 100 * MiB + 52429, 0, 12, 80,
           L"ワーキング セットの縮小:  51KB増えました (12 個のプログラム)"},
          "2026-12-08T00:00:00+00:00,コマンドライン,ワーキング セットの縮小,100.0,100.1,0.1,0.0,12,0.08,"
-         "ワーキング セットの縮小:  51KB増えました (12 個のプログラム)\r\n"},
-    };
-    for (const auto& c : cases) EXPECT_EQ(history::csvLine(c.run), c.line);
+         "ワーキング セットの縮小:  51KB増えました (12 個のプログラム)\r\n"}};
+    for (const auto& [run, line] : cases) EXPECT_EQ(history::csvLine(run), line);
 }
 
 class History : public ::testing::Test {

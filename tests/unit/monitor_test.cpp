@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 #include "monitor/gauge.h"
 #include "monitor/history_graph.h"
@@ -25,35 +26,25 @@ protected:
     }
 };
 
-TEST_F(Monitor, ShowsSixtyFourBitFiguresAndTheFreeShareInTheTrayAndOnTheGauge) {
+TEST_F(Monitor, ShowsSixtyFourBitFiguresAndTheFreeShareInTheTrayOnTheGaugeAndOnTheGraph) {
+    settings.values[L"Flag04"] = L"2";  // low memory ignored
     load(24 * GiB, 6 * GiB);
     EXPECT_EQ(text(SizeRowNumber), L"24576");
     EXPECT_EQ(text(SizeRowUnit), L"MB");
     EXPECT_EQ(text(AmountUnitLabel), L"MB");
-    const struct {
-        std::uint64_t available;
-        int level;
-        const wchar_t* pct;
-    } cases[] = {{6 * GiB, 4, L" 25"}, {24 * GiB, 12, L" 100"}, {3 * GiB, 2, L" 12"}, {2 * GiB, 1, L" 8"}, {0, 1, L" 0"}};
-    for (const auto& c : cases) {
-        memory.status.availPhys = c.available;
+    // The sliders' texts: test_startup.py and test_settings.py.
+    const std::tuple<std::uint64_t, int, std::wstring> cases[] = {
+        {6 * GiB, 4, L" 25"}, {24 * GiB, 12, L" 100"}, {3 * GiB, 2, L" 12"}, {2 * GiB, 1, L" 8"}, {0, 1, L" 0"}};
+    for (const auto& [available, level, pct] : cases) {
+        memory.status.availPhys = available;
         canvas(GaugePanel).forget();
-        ASSERT_TRUE(tick());
-        EXPECT_EQ(trayHost().icon(), levelPicture(c.level)) << c.level;
-        EXPECT_EQ(tray.shown->tip, L"Larkspan -" + std::wstring(c.pct) + L"%の空きメモリ");
-        EXPECT_EQ(canvas(GaugePanel).commands.back().text, std::wstring(c.pct) + L"%の空きメモリが存在します");
-        EXPECT_EQ(text(GaugePanel), std::wstring(c.pct + 1) + L"%の空きメモリが存在します");  // for screen readers
+        ASSERT_TRUE(tick() && warningTick());
+        EXPECT_EQ(trayHost().icon(), levelPicture(level)) << level;
+        EXPECT_EQ(tray.shown->tip, L"Larkspan -" + pct + L"%の空きメモリ");
+        EXPECT_EQ(canvas(GaugePanel).commands.back().text, pct + L"%の空きメモリが存在します");
+        EXPECT_EQ(text(GaugePanel), pct.substr(1) + L"%の空きメモリが存在します");  // for screen readers
+        EXPECT_EQ(text(HistoryGraph), L"メモリ空き容量" + pct + L"%");
     }
-}
-
-TEST_F(Monitor, TheGraphAndTheSlidersSayWhatTheyShowInTheirTexts) {
-    load(24 * GiB, 6 * GiB);
-    warningTick();
-    EXPECT_EQ(text(HistoryGraph), L"メモリ空き容量 25%");
-    EXPECT_EQ(text(AmountSlider), L"確保容量 17329MB");
-    slider(WarningSlider).userMoves(10);
-    warningTick();
-    EXPECT_EQ(text(WarningSlider), L"警告サイズ 3150MB");
 }
 
 TEST_F(Monitor, KilobyteAndByteSizedReadingsAndAZeroTotal) {
@@ -79,17 +70,11 @@ TEST_F(Monitor, ATotalShownAsZeroHasNoShareToShow) {
 constexpr Rgb Magenta{255, 0, 255};
 
 TEST(HistoryEntry, FreeShareScaledToEightyPixelsWithASliverForSmallReadings) {
-    const struct {
-        double free;
-        const wchar_t* unit;
-        double total;
-        int entry;
-    } cases[] = {{6144, L"MB", 24576, 20},  {24576, L"MB", 24576, 80}, {0, L"MB", 24576, 0},
-                 {1, L"MB", 512, 0},        {3, L"MB", 512, 0},        {4, L"MB", 1024, 0},  // 0.3125 rounds to 0
-                 {6, L"MB", 320, 2},        {1000, L"KB", 512, 1},     {1024, L"KB", 512, 81},
-                 {1024, L"KB", 1024, 41},   {600, L"Byte", 512, 1},    {9999, L"MB", 512, 81},  // disagreeing figures
-                 {5, L"MB", 0, 0}};
-    for (const auto& c : cases) EXPECT_EQ(historyEntry(c.free, c.unit, c.total), c.entry) << c.free << " of " << c.total;
+    const std::tuple<double, const wchar_t*, double, int> cases[] = {  // free, its unit, total (MB), entry
+        {6144, L"MB", 24576, 20}, {24576, L"MB", 24576, 80}, {0, L"MB", 24576, 0}, {1, L"MB", 512, 0}, {3, L"MB", 512, 0},
+        {4, L"MB", 1024, 0} /* 0.3125 rounds to 0 */, {6, L"MB", 320, 2}, {1000, L"KB", 512, 1}, {1024, L"KB", 512, 81},
+        {1024, L"KB", 1024, 41}, {600, L"Byte", 512, 1}, {9999, L"MB", 512, 81} /* disagreeing figures */, {5, L"MB", 0, 0}};
+    for (auto [free, unit, total, entry] : cases) EXPECT_EQ(historyEntry(free, unit, total), entry) << free << " of " << total;
 }
 
 std::vector<Draw> segments(const fake::FakeCanvas& c) {
@@ -144,9 +129,7 @@ protected:
     }
     int securings() { return memory.freshSamples / 2; }  // a before and an after sample each
     int questions() { return static_cast<int>(messages.shown.size()); }
-    void ticks(int n) {
-        for (int i = 0; i < n; ++i) warningTick();
-    }
+    void ticks(int n) { for (int i = 0; i < n; ++i) warningTick(); }
 };
 
 TEST_F(Warning, SecuringAtOnceStartsAnEpisodeAndWaitsOutTheCoolDownWhileMemoryStaysLow) {

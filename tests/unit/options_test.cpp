@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <tuple>
+#include <utility>
 
 #include "common/dialog_support.h"
 #include "options/options_dialog.h"
@@ -50,25 +51,20 @@ Shown shown(fake::FakeWindow& w) {
 }
 
 TEST_F(OptionsDialogTest, LoadsWhatTheControlsCanShowAndApplyStoresWhatTheyShow) {
-    struct Case {
-        Values in;
-        Shown shows;
-        Values applied;
-    } cases[] = {
+    const std::tuple<Values, Shown, Values> cases[] = {  // loaded, shown, applied
         {{0, 0, true, 0, true}, {0, 1, 0, 1, 0, 0, 0, false}, {0, 0, true, 0, true}},
         {{1, 1, false, 3, false}, {1, 2, 1, 0, 1, 1, 2, true}, {1, 1, false, 3, false}},
         {{0, 2, true, 5, true}, {0, 4, 0, 1, 0, 1, 4, true}, {0, 2, true, 5, true}},
         {{0, 5, true, 0, true}, {0, 1, 0, 1, 0, 0, 0, false}, {0, 0, true, 0, true}},    // action outside: the first stays
         {{2, -1, true, 0, true}, {0, 1, 0, 1, 0, 0, 0, false}, {0, 0, true, 0, true}},   // maximised shows unticked
         {{0, 0, true, 7, true}, {0, 1, 0, 1, 0, 1, -1, true}, {0, 0, true, 0, true}},    // schedule outside: no entry
-        {{3, 1, true, -3, true}, {0, 2, 0, 1, 0, 1, -1, true}, {0, 1, true, 0, true}},
-    };
-    for (const Case& c : cases) {
-        fake::FakeWindow& w = open(c.in);
-        EXPECT_EQ(shown(w), c.shows) << std::get<3>(c.in);
+        {{3, 1, true, -3, true}, {0, 2, 0, 1, 0, 1, -1, true}, {0, 1, true, 0, true}}};
+    for (const auto& [in, shows, applied] : cases) {
+        fake::FakeWindow& w = open(in);
+        EXPECT_EQ(shown(w), shows) << std::get<3>(in);
         w.click(idApply);
-        EXPECT_EQ(values(), c.applied) << std::get<3>(c.in);
-        EXPECT_EQ(saves, &c - cases + 1);
+        EXPECT_EQ(values(), applied) << std::get<3>(in);
+        EXPECT_EQ(std::exchange(saves, 0), 1);  // one save for each apply
         EXPECT_TRUE(w.closed);
     }
 }
@@ -124,24 +120,20 @@ TEST_F(OptionsDialogTest, TheStartupButtonWritesTheShortcutAndSaysSoOncePerPress
 TEST(StartupShortcut, UsesTheWindowsFoldersStartupWhereItExistsElseTheUsersOwn) {
     const std::wstring user = L"C:\\Users\\u\\Startup", old = L"C:\\WINDOWS\\ｽﾀｰﾄ ﾒﾆｭｰ\\ﾌﾟﾛｸﾞﾗﾑ\\ｽﾀｰﾄｱｯﾌﾟ\\Larkspan.lnk";
     const wchar_t* blanks = L"C:\\Program Files\\Lark Span\\larkspan.exe";
-    struct Case {
-        std::optional<std::wstring> windows;
-        bool oldExists;
-        std::optional<std::wstring> userStartup;
-        std::wstring exe, link, target;  // no link: nothing to write
-    } cases[] = {
+    // The Windows folder, its old Startup folder there, the user's Startup folder, the program; link and target (none: no link).
+    using Folder = std::optional<std::wstring>;
+    const std::tuple<Folder, bool, Folder, std::wstring, std::wstring, std::wstring> cases[] = {
         {L"C:\\WINDOWS", true, user, L"C:\\Tools\\prog.exe", old, L"C:\\Tools\\prog.exe"},
         {L"C:\\WINDOWS\\", true, user, L"D:\\prog.exe", old, L"D:\\prog.exe"},
         {L"C:\\WINDOWS", false, user, blanks, user + L"\\Larkspan.lnk", blanks},
         {std::nullopt, false, user + L"\\", L"C:\\Tools\\prog.exe", user + L"\\Larkspan.lnk", L"C:\\Tools\\prog.exe"},
-        {L"C:\\WINDOWS", false, std::nullopt, L"C:\\Tools\\prog.exe", L"", L""},
-    };
-    for (const Case& c : cases) {
+        {L"C:\\WINDOWS", false, std::nullopt, L"C:\\Tools\\prog.exe", L"", L""}};
+    for (const auto& [windows, oldExists, userStartup, exe, link, target] : cases) {
         fake::FakeFileSystem files;
-        std::tie(files.windows, files.userStartup, files.exe) = std::tie(c.windows, c.userStartup, c.exe);
-        if (c.oldExists) files.dirs = {windowsStartupFolder(L"C:\\WINDOWS")};
+        std::tie(files.windows, files.userStartup, files.exe) = std::tie(windows, userStartup, exe);
+        if (oldExists) files.dirs = {windowsStartupFolder(L"C:\\WINDOWS")};
         const auto shortcut = startupShortcut(files).value_or(StartupShortcut{});
-        EXPECT_EQ(std::tie(shortcut.link, shortcut.target), std::tie(c.link, c.target));
+        EXPECT_EQ(std::tie(shortcut.link, shortcut.target), std::tie(link, target));
     }
 }
 

@@ -19,8 +19,7 @@ class Startup : public fake::ProgramTest {};
 
 TEST_F(Startup, TheSplashShowsOnTopThenHandsOverToTheMainPanel) {
     ASSERT_TRUE(program.start());
-    ASSERT_NE(splash(), nullptr);
-    EXPECT_TRUE(splash()->topmost);
+    ASSERT_TRUE(splash() && splash()->topmost);
     EXPECT_EQ(window(MainPanelTitle), nullptr);  // the panel loads when the splash's time is over
     splash()->fire(SplashScreen::Timer);
     EXPECT_EQ(splash(), nullptr);
@@ -28,22 +27,16 @@ TEST_F(Startup, TheSplashShowsOnTopThenHandsOverToTheMainPanel) {
 }
 
 TEST_F(Startup, TheStoredWindowStateDecidesHowThePanelOpens) {
-    const struct {
-        const wchar_t* stored;
-        bool visible;
-        ShowState state;
-        const wchar_t* saved;
-    } cases[] = {{L"0", true, ShowState::Normal, L"0"},     {L"1", false, ShowState::Minimised, L"1"},
-                 {L"2", true, ShowState::Maximised, L"2"},  {L"-1", true, ShowState::Normal, L"0"},
-                 {L"7", true, ShowState::Normal, L"0"}};
-    for (const auto& c : cases) {
+    const std::tuple<const wchar_t*, bool, ShowState, const wchar_t*> cases[] = {  // stored, visible, state, saved
+        {L"0", true, ShowState::Normal, L"0"}, {L"1", false, ShowState::Minimised, L"1"},
+        {L"2", true, ShowState::Maximised, L"2"}, {L"-1", true, ShowState::Normal, L"0"}, {L"7", true, ShowState::Normal, L"0"}};
+    for (auto [stored, visible, state, saved] : cases) {
         fake::TestProgram app;
-        app.settings.values[L"Flag03"] = c.stored;
+        app.settings.values[L"Flag03"] = stored;
         fake::FakeWindow& panel = app.loadMainPanel();
-        EXPECT_EQ(panel.visible(), c.visible) << panel.title().size() << " " << c.saved;
-        EXPECT_EQ(panel.state(), c.state) << c.saved;
+        EXPECT_EQ(std::pair(panel.visible(), panel.state()), std::pair(visible, state)) << saved;
         EXPECT_THROW(panel.events().onClose(), ProcessEnded);
-        EXPECT_EQ(app.settings.values[L"Flag03"], c.saved);
+        EXPECT_EQ(app.settings.values[L"Flag03"], saved);
     }
 }
 
@@ -63,10 +56,8 @@ TEST_F(Startup, EveryExitSavesThenRemovesTheIconThenEnds) {
 // Each value read as its type: halves round to even, Booleans are words in any case or numbers;
 // anything else, and a slider position out of its range, gives the default.
 TEST(Settings, StoredTextIsReadAsItsTypeAndWrittenBackWhole) {
-    const struct {
-        std::map<std::wstring, std::wstring, std::less<>> stored;
-        Settings read;
-    } cases[] = {
+    using Stored = std::map<std::wstring, std::wstring, std::less<>>;
+    const std::pair<Stored, Settings> cases[] = {
         {{}, Settings{}},
         {{{L"Flag01", L" 2.5 "}, {L"Flag02", L"3.5"}, {L"Flag03", L"2"}, {L"Flag04", L"1"}, {L"Flag05", L"fALSE"},
           {L"Flag06", L"70000"}, {L"Flag07", L"0"}},
@@ -74,17 +65,16 @@ TEST(Settings, StoredTextIsReadAsItsTypeAndWrittenBackWhole) {
         {{{L"Flag01", L"69"}, {L"Flag02", L"-1"}, {L"Flag03", L"abc"}, {L"Flag04", L"7"}, {L"Flag05", L"no"},
           {L"Flag06", L"99999999999"}, {L"Flag07", L"-1"}},
          {55, 5, StartupWindow::Normal, LowMemoryAction(7), true, 0, true}},  // an unknown action is kept: it does nothing
-        {{{L"Flag01", L"32768"}, {L"Flag03", L"1e3"}, {L"Flag05", L""}, {L"Flag06", L"0x10"}}, Settings{}},
-    };
-    for (const auto& c : cases) {
+        {{{L"Flag01", L"32768"}, {L"Flag03", L"1e3"}, {L"Flag05", L""}, {L"Flag06", L"0x10"}}, Settings{}}};
+    for (const auto& [stored, read] : cases) {
         fake::FakeSettingsStore store;
-        store.values = c.stored;
+        store.values = stored;
         const Settings s = loadSettings(store);
-        EXPECT_TRUE(s == c.read) << c.stored.size();
+        EXPECT_TRUE(s == read) << stored.size();
         store.failing = {L"Flag02"};  // a value that cannot be written keeps its old text
         saveSettings(store, s);
         EXPECT_EQ(loadSettings(store).amountSteps, s.amountSteps);
-        EXPECT_EQ(store.values.size(), c.stored.count(L"Flag02") ? 13u : 12u);
+        EXPECT_EQ(store.values.size(), stored.count(L"Flag02") ? 13u : 12u);
     }
     // The later values: texts, read in any case; what cannot be read is written back as its default.
     fake::FakeSettingsStore store;
@@ -97,7 +87,7 @@ TEST(Settings, StoredTextIsReadAsItsTypeAndWrittenBackWhole) {
     s = loadSettings(store);
     EXPECT_EQ(std::pair(s.trayStyle, s.keepHistory), std::pair(TrayStyle::Gauge, true));
     saveSettings(store, s);
-    EXPECT_EQ(store.values, (std::map<std::wstring, std::wstring, std::less<>>{
+    EXPECT_EQ(store.values, (Stored{
         {L"Flag01", L"55"}, {L"Flag02", L"5"}, {L"Flag03", L"0"}, {L"Flag04", L"0"}, {L"Flag05", L"True"}, {L"Flag06", L"0"},
         {L"Flag07", L"True"}, {L"HotkeySecure", L"Ctrl+Alt+M"}, {L"HotkeyCleanup", L""}, {L"HotkeyTrim", L"Win+F24"},
         {L"HotkeyShow", L""}, {L"TrayIcon", L"gauge"}, {L"History", L"1"}}));
