@@ -6,7 +6,7 @@ namespace lark {
 
 namespace {
 constexpr Rgb Blue{0, 0, 255}, Red{255, 0, 0}, DarkRed{128, 0, 0}, Cyan{0, 255, 255}, Black{0, 0, 0};
-constexpr Font Bold9{Face::Gothic, 9, true}, Bold12{Face::Gothic, 12, true}, Mono9{Face::GothicMono, 9, true};
+constexpr Font Bold12{Face::Gothic, 12, true}, Mono9{Face::GothicMono, 9, true};
 // The chart's scale needs room for five- and six-digit figures left of the plot: narrow digits.
 constexpr Font Chart8{Face::GothicMono, 8, false};
 constexpr Kind Label = Kind::Label, Box = Kind::Picture;

@@ -20,7 +20,8 @@ namespace lark {
 enum class StartupWindow : std::int16_t { Normal = 0, Minimised = 1, Maximised = 2 };
 
 // What the hotkeys do, in the order of the settings page: the tray menu's items.
-enum HotkeyAction : int { SecureKey, CleanupKey, TrimKey, ShowPanelKey, HotkeyCount };
+enum HotkeyAction : int { SecureKey, CleanupKey, TrimKey, ShowPanelKey };
+constexpr int HotkeyCount = 4;
 
 // The tray picture: the 12-step gauge, or the free share as a number.
 enum class TrayStyle { Gauge, Number };
