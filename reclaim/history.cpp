@@ -114,8 +114,8 @@ std::string csvLine(const RunRecord& run) {
 
 std::wstring filePath(std::wstring_view exePath, bool portable, const std::optional<std::wstring>& localAppData) {
     if (portable) {
-        const auto slash = exePath.find_last_of(L"\\/");
-        return slash == std::wstring_view::npos ? L"" : std::wstring(exePath.substr(0, slash + 1)) + L"larkspan-history.csv";
+        const std::wstring folder = paths::folderOf(exePath);
+        return folder.empty() ? L"" : paths::withSlash(folder) + L"larkspan-history.csv";
     }
     return localAppData && !localAppData->empty() ? *localAppData + L"\\Larkspan\\history.csv" : L"";
 }
