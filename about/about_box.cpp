@@ -1,13 +1,12 @@
 #include "about/about_box.h"
 
-
 #include "common/dialog_support.h"
 #include "common/paths.h"
+#include "common/texts.h"
 
 namespace lark {
 
 namespace {
-constexpr wchar_t Unavailable[] = L"現時点ではｼｽﾃﾑ情報を使用できません";
 constexpr wchar_t ToolPathKey[] = L"SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 constexpr wchar_t ToolPathValue[] = L"PATH";
 constexpr wchar_t ToolFolderKey[] = L"SOFTWARE\\Microsoft\\Shared Tools Location";
@@ -23,7 +22,7 @@ constexpr Rect PictureBounds = twips(-240, -720, 4800, 3600);  // a cut-out: its
 }  // namespace
 
 WindowSpec aboutWindow() {
-    return {.title = L"ﾊﾞｰｼﾞｮﾝ情報", .style = WindowStyle::Dialog, .client = {twips(4575), twips(2235)}};
+    return {.title = text(Text::AboutTitle), .style = WindowStyle::Dialog, .client = {twips(4575), twips(2235)}};
 }
 
 std::vector<ControlSpec> aboutControls(std::wstring_view version) {
@@ -32,7 +31,7 @@ std::vector<ControlSpec> aboutControls(std::wstring_view version) {
         {.id = idMaker, .kind = Kind::Label, .bounds = twips(120, 240, 3885, 480), .caption = L"Quorvane", .textColour = White,
          .defaultTextColour = false, .transparent = true, .font = {Face::Serif, 15.75, true, true}},
         {.id = idOk, .kind = Kind::DefaultButton, .bounds = twips(3120, 1800, 1310, 345), .caption = L"OK", .cancel = true},
-        {.id = idSystemInfo, .kind = Kind::Button, .bounds = twips(1680, 1800, 1310, 345), .caption = L"ｼｽﾃﾑ情報(&S)..."},
+        {.id = idSystemInfo, .kind = Kind::Button, .bounds = twips(1680, 1800, 1310, 345), .caption = text(Text::SystemInfoButton)},
     };
     if (!version.empty())
         controls.push_back({.id = idVersion, .kind = Kind::Label, .bounds = twips(120, 1845, 1500, 255),
@@ -78,7 +77,7 @@ bool startSystemInfo(AboutServices& services) {
     const auto path = systemInfoPath(services.registry, services.files);
     if (path && !path->empty() && services.processes.start(*path, paths::quoted(*path), ProcessWindow::Normal))
         return true;
-    services.messages.show(Unavailable, mb::OkOnly, ProgramTitle);
+    services.messages.show(text(Text::SystemInfoUnavailable), mb::OkOnly, ProgramTitle);
     return false;
 }
 

@@ -1,6 +1,7 @@
 #include "about/help.h"
 
 #include "common/paths.h"
+#include "common/texts.h"
 
 namespace lark {
 
@@ -11,7 +12,9 @@ ProcessCommand helpViewerCommand(std::wstring_view windowsFolder, std::wstring_v
 }
 
 std::wstring helpViewerFile(std::wstring_view programFolder) { return paths::withSlash(programFolder) + L"larkspan.hlp"; }
-std::wstring helpPage(std::wstring_view programFolder) { return paths::withSlash(programFolder) + L"larkspan.html"; }
+std::wstring helpPage(std::wstring_view programFolder) {
+    return paths::withSlash(programFolder) + std::wstring(languageInfo(languageInUse()).helpPage);
+}
 
 void openHelp(FileSystem& files, Processes& processes) {
     const std::wstring exe = files.exePath();

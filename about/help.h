@@ -18,7 +18,7 @@ struct ProcessCommand {
 // where it holds a blank.
 ProcessCommand helpViewerCommand(std::wstring_view windowsFolder, std::wstring_view programFolder);
 std::wstring helpViewerFile(std::wstring_view programFolder);  // larkspan.hlp in the program's folder
-std::wstring helpPage(std::wstring_view programFolder);        // larkspan.html in the program's folder
+std::wstring helpPage(std::wstring_view programFolder);        // the page of the language in use
 
 // Opens the help: the help viewer when both it and the help file exist and it starts, otherwise
 // the help page with the user's program for web pages. Says nothing when neither works.

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <iterator>
 
+#include "common/texts.h"
 #include "monitor/number_text.h"
 
 namespace lark {
@@ -10,13 +11,10 @@ namespace lark {
 namespace {
 constexpr Rgb Blue{0, 0, 255};
 constexpr int FieldChars = 5, NumberRight = 158, UnitX = 160;  // fields end just before the units
-constexpr const wchar_t* Captions[5] = {L"全物理メモリ", L"使用可能物理メモリ", L"全仮想メモリ", L"使用可能仮想メモリ",
-                                        L"ﾍﾟｰｼﾞﾝｸﾞﾌｧｲﾙ残量"};
+std::wstring caption(int row) { return text(memoryRowCaption(row)); }
 // Each unit is 1024 of the one before it. The table alone uses the units past "MB": on a 64-bit
 // system the virtual-memory rows run to nine digits of MB, which would cover their captions.
 constexpr const wchar_t* Units[] = {L"Byte", L"KB", L"MB", L"GB", L"TB", L"PB"};
-
-constexpr wchar_t Title[] = L"- システムメモリ詳細 -";
 
 int rowY(int row) { return 20 + 20 * row; }
 
@@ -32,6 +30,12 @@ std::array<DetailsCell, 5> detailsCells(const std::array<std::wstring, 5>& numbe
     return cells;
 }
 }  // namespace
+
+Text memoryRowCaption(int row) {
+    constexpr Text Captions[5] = {Text::RowTotalPhysical, Text::RowAvailablePhysical, Text::RowTotalVirtual,
+                                  Text::RowAvailableVirtual, Text::RowPageFile};
+    return Captions[row];
+}
 
 std::wstring detailsField(std::wstring_view number) {
     std::wstring text = numberText(labelNumber(number));
@@ -54,17 +58,17 @@ DetailsCell detailsCell(std::wstring_view number, std::wstring_view unit) {
 }
 
 std::wstring detailsText(const std::array<std::wstring, 5>& numbers, const std::array<std::wstring, 5>& units) {
-    std::wstring text = Title;
+    std::wstring text = lark::text(Text::DetailsTitle);
     const auto cells = detailsCells(numbers, units);
     for (int row = 0; row < 5; ++row)
-        text += L"\r\n" + std::wstring(Captions[row]) + L" " + cells[row].field.substr(cells[row].field.find_first_not_of(L' ')) + cells[row].unit;
+        text += L"\r\n" + caption(row) + L" " + cells[row].field.substr(cells[row].field.find_first_not_of(L' ')) + cells[row].unit;
     return text;
 }
 
 void drawDetails(Canvas& c, const std::array<std::wstring, 5>& numbers, const std::array<std::wstring, 5>& units) {
     c.clear();
-    c.text(20, 2, Title, Blue);
-    for (int row = 0; row < 5; ++row) c.text(5, rowY(row), Captions[row], Blue);
+    c.text(20, 2, text(Text::DetailsTitle), Blue);
+    for (int row = 0; row < 5; ++row) c.text(5, rowY(row), caption(row), Blue);
     const auto cells = detailsCells(numbers, units);
     // A field can stay too long only for text no size row holds; it then covers the caption's end
     // on the table's own background, so that it stays legible.

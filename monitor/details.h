@@ -1,13 +1,18 @@
-// The system memory details table (Picture3): the five size rows, numbers right-aligned.
+// The system memory details table: the five size rows, numbers right-aligned.
 #pragma once
 
 #include <array>
 #include <string>
 #include <string_view>
 
+#include "common/texts.h"
 #include "platform/ui.h"
 
 namespace lark {
+
+// The caption of each of the five memory rows, 0 to 4: total and available physical memory, total
+// and available virtual memory, what is left of the paging file.
+Text memoryRowCaption(int row);
 
 // A row's number in a field of five characters, right-aligned: "    0", "  512", " 2047", "24105".
 // A number too long for the field keeps every digit and is longer than five characters.

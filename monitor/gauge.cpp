@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "common/texts.h"
 #include "monitor/number_text.h"
 #include "monitor/size_text.h"
 
@@ -11,7 +12,6 @@ namespace lark::gauge {
 namespace {
 constexpr Rgb Cyan{0, 255, 255}, Yellow{255, 255, 0}, White{255, 255, 255}, Red{255, 0, 0};
 constexpr Rgb Used{200, 80, 80}, Free{80, 80, 200};
-constexpr wchar_t SentenceEnd[] = L"%の空きメモリが存在します";
 }  // namespace
 
 std::int64_t freeMegabytes(double shown, std::wstring_view unit) {
@@ -32,10 +32,10 @@ int level(int pct) {
     return std::clamp(k, 1, 12);  // a full 100 % shows the full gauge
 }
 
-std::wstring tip(int pct) { return L"Larkspan -" + numberText(pct) + L"%の空きメモリ"; }
+std::wstring tip(int pct) { return text(Text::TrayTip, {numberText(pct)}); }
 
-std::wstring sentence(int pct) { return numberText(pct) + SentenceEnd; }
-std::wstring spokenSentence(int pct) { return digits(pct) + SentenceEnd; }
+std::wstring sentence(int pct) { return text(Text::GaugeSentence, {numberText(pct)}); }
+std::wstring spokenSentence(int pct) { return text(Text::GaugeSentence, {digits(pct)}); }
 
 std::optional<int> freeEdge(int pct) {
     const double b = (100 - pct) * 2.4 + 10;
@@ -44,9 +44,9 @@ std::optional<int> freeEdge(int pct) {
 }
 
 void draw(Canvas& c, int pct) {
-    c.text(70, 5, L"物理メモリ 詳細", Cyan);
-    c.text(120, 70, L"使用物理メモリ", Yellow);
-    c.text(120, 90, L"空き物理メモリ", Yellow);
+    c.text(70, 5, text(Text::GaugeHeading), Cyan);
+    c.text(120, 70, text(Text::GaugeUsed), Yellow);
+    c.text(120, 90, text(Text::GaugeFree), Yellow);
     c.fillRect(10, 30, 240, 60, Used);
     if (auto b = freeEdge(pct)) c.fillRect(240, 30, *b, 60, Free);
     c.frameRect(10, 30, 240, 60, Red);

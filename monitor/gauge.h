@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/texts.h"
 #include "platform/ui.h"
 
 namespace lark::gauge {
@@ -20,7 +21,7 @@ std::optional<int> freePercent(double total, std::int64_t freeMb);
 // k: the tray gauge picture for a percentage, 1 (empty) to 12 (full).
 int level(int pct);
 
-// The tray tip: "Larkspan - 57%の空きメモリ".
+// The tray tip: "Larkspan -57%の空きメモリ", "Larkspan - 57% free".
 std::wstring tip(int pct);
 
 // The gauge sentence as drawn: " 97%の空きメモリが存在します".

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "common/texts.h"
 #include "monitor/number_text.h"
 #include "monitor/size_text.h"
 
@@ -27,7 +28,7 @@ std::int16_t historyEntry(double free, std::wstring_view freeUnit, double total)
     return static_cast<std::int16_t>(std::clamp(roundHalfEven(height), 0.0, 81.0));
 }
 
-std::wstring historyText(int newestPercent) { return HistoryTitle + numberText(newestPercent) + L"%"; }
+std::wstring historyText(int newestPercent) { return text(Text::GraphSpoken, {numberText(newestPercent)}); }
 
 void pushHistory(History& history, std::int16_t newest) {
     std::copy(history.begin() + 1, history.end(), history.begin());

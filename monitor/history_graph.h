@@ -19,8 +19,6 @@ inline constexpr std::int16_t NoEntry = -1;
 // or less (KB, Byte) show as a sliver. Always within 0 to 81.
 std::int16_t historyEntry(double free, std::wstring_view freeUnit, double total);
 
-inline constexpr wchar_t HistoryTitle[] = L"メモリ空き容量";
-
 // The graph's text, for screen readers: its title and the newest sample's free share, "メモリ空き容量 57%".
 std::wstring historyText(int newestPercent);
 

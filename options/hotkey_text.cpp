@@ -4,6 +4,8 @@
 #include <cwctype>
 #include <utility>
 
+#include "common/texts.h"
+
 namespace lark {
 
 namespace {
@@ -64,8 +66,8 @@ std::wstring hotkeyText(Hotkey hotkey) {
 
 std::wstring takenHotkeysText(const std::vector<Hotkey>& taken) {
     std::wstring names;
-    for (const Hotkey& key : taken) names += (names.empty() ? L"" : L"、") + hotkeyText(key);
-    return L"ホットキー " + names + L" は他のプログラムが使用しているため使えません。";
+    for (const Hotkey& key : taken) names += (names.empty() ? L"" : text(Text::HotkeyListSeparator)) + hotkeyText(key);
+    return text(Text::TakenHotkeys, {names});
 }
 
 std::optional<Hotkey> parseHotkey(std::wstring_view text) {

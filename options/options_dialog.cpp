@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "common/dialog_support.h"
+#include "common/texts.h"
 #include "options/startup_shortcut.h"
 
 namespace lark {
@@ -14,31 +15,31 @@ constexpr Font Caption975{Face::Gothic, 9.75, true};
 }  // namespace
 
 WindowSpec dialogWindow() {
-    return {.title = L"Larkspan オプション", .style = WindowStyle::Dialog, .client = {twips(6015), twips(2730)}};
+    return {.title = text(Text::OptionsTitle), .style = WindowStyle::Dialog, .client = {twips(6015), twips(2730)}};
 }
 
 std::vector<ControlSpec> dialogControls() {
     constexpr int OnWarning = 1, Cleanup = 2;  // the two option groups
     return {
-        {.id = idWarningFrame, .kind = Kind::Frame, .bounds = twips(120, 120, 3015, 1095), .caption = L"警告時の動作", .textColour = Red, .defaultTextColour = false, .font = Caption975},
-        {.id = idSecureAtOnce, .kind = Kind::Option, .parent = idWarningFrame, .bounds = twips(120, 240, 2775, 255), .caption = L"自動で領域確保する(推奨)", .textColour = Blue, .defaultTextColour = false, .value = 1, .group = OnWarning},
-        {.id = idAsk, .kind = Kind::Option, .parent = idWarningFrame, .bounds = twips(120, 480, 2775, 255), .caption = L"メッセージを表示する", .group = OnWarning},
-        {.id = idIgnore, .kind = Kind::Option, .parent = idWarningFrame, .bounds = twips(120, 720, 2775, 255), .caption = L"無視する(何もしない)", .group = OnWarning},
-        {.id = idStartMinimised, .kind = Kind::CheckBox, .bounds = twips(3240, 960, 2415, 255), .caption = L"最小化で起動する", .textColour = Blue, .defaultTextColour = false, .tooltip = L"起動時にメインパネルを表示しません"},
-        {.id = idApply, .kind = Kind::DefaultButton, .bounds = twips(2160, 2280, 1695, 375), .caption = L"設定を反映する"},
-        {.id = idRegister, .kind = Kind::Button, .bounds = twips(3240, 1680, 2175, 375), .caption = L"ｽﾀｰﾄｱｯﾌﾟに登録する", .tooltip = L"登録すると 次回Windows起動時に自動で起動します。"},
-        {.id = idHideLogo, .kind = Kind::CheckBox, .bounds = twips(3240, 1320, 2415, 255), .caption = L"起動時ロゴを表示しない", .textColour = Blue, .defaultTextColour = false},
-        {.id = idCancel, .kind = Kind::Button, .bounds = twips(4080, 2280, 1695, 375), .caption = L"キャンセル"},
+        {.id = idWarningFrame, .kind = Kind::Frame, .bounds = twips(120, 120, 3015, 1095), .caption = text(Text::WarningFrame), .textColour = Red, .defaultTextColour = false, .font = Caption975},
+        {.id = idSecureAtOnce, .kind = Kind::Option, .parent = idWarningFrame, .bounds = twips(120, 240, 2775, 255), .caption = text(Text::SecureAtOnce), .textColour = Blue, .defaultTextColour = false, .value = 1, .group = OnWarning},
+        {.id = idAsk, .kind = Kind::Option, .parent = idWarningFrame, .bounds = twips(120, 480, 2775, 255), .caption = text(Text::AskFirst), .group = OnWarning},
+        {.id = idIgnore, .kind = Kind::Option, .parent = idWarningFrame, .bounds = twips(120, 720, 2775, 255), .caption = text(Text::IgnoreWarning), .group = OnWarning},
+        {.id = idStartMinimised, .kind = Kind::CheckBox, .bounds = twips(3240, 960, 2415, 255), .caption = text(Text::StartMinimised), .textColour = Blue, .defaultTextColour = false, .tooltip = text(Text::StartMinimisedTip)},
+        {.id = idApply, .kind = Kind::DefaultButton, .bounds = twips(2160, 2280, 1695, 375), .caption = text(Text::ApplyButton)},
+        {.id = idRegister, .kind = Kind::Button, .bounds = twips(3240, 1680, 2175, 375), .caption = text(Text::RegisterButton), .tooltip = text(Text::RegisterTip)},
+        {.id = idHideLogo, .kind = Kind::CheckBox, .bounds = twips(3240, 1320, 2415, 255), .caption = text(Text::HideLogo), .textColour = Blue, .defaultTextColour = false},
+        {.id = idCancel, .kind = Kind::Button, .bounds = twips(4080, 2280, 1695, 375), .caption = text(Text::CancelButton)},
         // The schedule check box lies on the frame's top edge, over the frame's own caption: it is the frame's title.
-        {.id = idScheduleFrame, .kind = Kind::Frame, .bounds = twips(3240, 120, 2655, 615), .caption = L"最適化予約"},
-        {.id = idScheduleOn, .kind = Kind::CheckBox, .parent = idScheduleFrame, .bounds = twips(120, 0, 2295, 255), .caption = L"確保予約を設定する", .textColour = Red, .defaultTextColour = false},
-        {.id = idCleanupFrame, .kind = Kind::Frame, .bounds = twips(120, 1320, 3015, 855), .caption = L"メモリクリーンアップ 設定", .textColour = Red, .defaultTextColour = false},
+        {.id = idScheduleFrame, .kind = Kind::Frame, .bounds = twips(3240, 120, 2655, 615), .caption = text(Text::ScheduleFrame)},
+        {.id = idScheduleOn, .kind = Kind::CheckBox, .parent = idScheduleFrame, .bounds = twips(120, 0, 2295, 255), .caption = text(Text::ScheduleOn), .textColour = Red, .defaultTextColour = false},
+        {.id = idCleanupFrame, .kind = Kind::Frame, .bounds = twips(120, 1320, 3015, 855), .caption = text(Text::CleanupFrame), .textColour = Red, .defaultTextColour = false},
         {.id = idScheduleList, .kind = Kind::Combo, .parent = idScheduleFrame, .bounds = twips(240, 240, 2295, 300),
-         .items = {L"5分毎に実行する", L"10分毎に実行する", L"20分毎に実行する", L"30分毎に実行する", L"1時間毎に実行する"}},
-        {.id = idStandardCheck, .kind = Kind::Option, .parent = idCleanupFrame, .bounds = twips(120, 240, 1575, 255), .caption = L"標準チェック", .value = 1, .tooltip = L"高速に実行可能です", .group = Cleanup},
-        {.id = idFullCheck, .kind = Kind::Option, .parent = idCleanupFrame, .bounds = twips(120, 480, 1575, 255), .caption = L"完全チェック", .tooltip = L"数回のチェックを行います。", .group = Cleanup},
+         .items = {text(Text::Every5Minutes), text(Text::Every10Minutes), text(Text::Every20Minutes), text(Text::Every30Minutes), text(Text::EveryHour)}},
+        {.id = idStandardCheck, .kind = Kind::Option, .parent = idCleanupFrame, .bounds = twips(120, 240, 1575, 255), .caption = text(Text::StandardCheck), .value = 1, .tooltip = text(Text::StandardCheckTip), .group = Cleanup},
+        {.id = idFullCheck, .kind = Kind::Option, .parent = idCleanupFrame, .bounds = twips(120, 480, 1575, 255), .caption = text(Text::FullCheck), .tooltip = text(Text::FullCheckTip), .group = Cleanup},
         // In the free corner left of the dialog's own buttons.
-        {.id = idSettingsPage, .kind = Kind::Button, .bounds = twips(120, 2280, 1920, 375), .caption = L"詳細設定(&D)..."},
+        {.id = idSettingsPage, .kind = Kind::Button, .bounds = twips(120, 2280, 1920, 375), .caption = text(Text::SettingsPageButton)},
     };
 }
 

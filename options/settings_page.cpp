@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "common/dialog_support.h"
+#include "common/texts.h"
 #include "options/hotkey_text.h"
 #include "common/paths.h"
 
@@ -10,30 +11,46 @@ namespace lark {
 namespace settings_page {
 
 namespace {
-constexpr const wchar_t* HotkeyCaptions[HotkeyCount] = {L"空き領域確保", L"メモリ クリーンアップ", L"ワーキング セットの縮小",
-                                                        L"パネルを表示"};
+std::wstring hotkeyCaption(int k) {
+    constexpr Text Captions[HotkeyCount] = {Text::HotkeySecure, Text::HotkeyCleanup, Text::HotkeyTrim, Text::HotkeyShowPanel};
+    return text(Captions[k]);
+}
+
+// "Match Windows", then each language under its own name, side by side.
+void addLanguages(std::vector<ControlSpec>& controls) {
+    constexpr int LanguageGroup = 2, Width = 336 / (LanguageCount + 1);
+    controls.push_back({.id = idLanguageFrame, .kind = Kind::Frame, .bounds = {8, 260, 356, 64}, .caption = text(Text::LanguageFrame)});
+    for (int i = 0; i <= LanguageCount; ++i)
+        controls.push_back({.id = idMatchWindows + i, .kind = Kind::Option, .parent = idLanguageFrame, .bounds = {10 + Width * i, 20, Width - 6, 18},
+                            .caption = i == 0 ? text(Text::LanguageMatchWindows) : std::wstring(languageInfo(static_cast<Language>(i - 1)).ownName),
+                            .group = LanguageGroup});
+    controls.push_back({.id = idLanguageNote, .kind = Kind::Label, .parent = idLanguageFrame, .bounds = {12, 42, 334, 16}, .caption = text(Text::LanguageNextStart)});
+}
 }  // namespace
 
-WindowSpec pageWindow() { return {.title = Title, .style = WindowStyle::Dialog, .client = {372, 300}}; }
+WindowSpec pageWindow() { return {.title = text(Text::SettingsPageTitle), .style = WindowStyle::Dialog, .client = {372, 368}}; }
 
 std::vector<ControlSpec> pageControls() {
     constexpr int TrayGroup = 1;
-    std::vector<ControlSpec> controls{{.id = idHotkeyFrame, .kind = Kind::Frame, .bounds = {8, 6, 356, 136}, .caption = L"ホットキー"}};
+    std::vector<ControlSpec> controls{{.id = idHotkeyFrame, .kind = Kind::Frame, .bounds = {8, 6, 356, 136}, .caption = text(Text::HotkeyFrame)}};
     for (int k = 0; k < HotkeyCount; ++k) {
         const int y = 22 + 27 * k;
-        controls.push_back({.id = idFirstHotkeyLabel + k, .kind = Kind::Label, .parent = idHotkeyFrame, .bounds = {10, y + 4, 140, 16}, .caption = HotkeyCaptions[k]});
-        controls.push_back({.id = idFirstHotkey + k, .kind = Kind::Hotkey, .parent = idHotkeyFrame, .bounds = {152, y, 144, 22}, .caption = HotkeyCaptions[k]});
-        controls.push_back({.id = idFirstClear + k, .kind = Kind::Button, .parent = idHotkeyFrame, .bounds = {300, y, 46, 22}, .caption = L"クリア"});
+        controls.push_back({.id = idFirstHotkeyLabel + k, .kind = Kind::Label, .parent = idHotkeyFrame, .bounds = {10, y + 4, 140, 16}, .caption = hotkeyCaption(k)});
+        controls.push_back({.id = idFirstHotkey + k, .kind = Kind::Hotkey, .parent = idHotkeyFrame, .bounds = {152, y, 144, 22}, .caption = hotkeyCaption(k)});
+        controls.push_back({.id = idFirstClear + k, .kind = Kind::Button, .parent = idHotkeyFrame, .bounds = {300, y, 46, 22}, .caption = text(Text::ClearButton)});
     }
     controls.insert(controls.end(), {
-        {.id = idTrayFrame, .kind = Kind::Frame, .bounds = {8, 148, 356, 48}, .caption = L"トレイ アイコン"},
-        {.id = idGauge, .kind = Kind::Option, .parent = idTrayFrame, .bounds = {10, 20, 120, 18}, .caption = L"残量ゲージ", .value = 1, .group = TrayGroup},
-        {.id = idNumber, .kind = Kind::Option, .parent = idTrayFrame, .bounds = {140, 20, 206, 18}, .caption = L"空きメモリの割合 (数字)", .group = TrayGroup},
-        {.id = idHistoryFrame, .kind = Kind::Frame, .bounds = {8, 202, 356, 52}, .caption = L"履歴"},
-        {.id = idKeepHistory, .kind = Kind::CheckBox, .parent = idHistoryFrame, .bounds = {10, 22, 190, 18}, .caption = L"実行の履歴を記録する", .value = 1},
-        {.id = idOpenFolder, .kind = Kind::Button, .parent = idHistoryFrame, .bounds = {216, 18, 130, 25}, .caption = L"フォルダーを開く"},
-        {.id = idOk, .kind = Kind::DefaultButton, .bounds = {196, 264, 80, 27}, .caption = L"OK"},
-        {.id = idCancel, .kind = Kind::Button, .bounds = {284, 264, 80, 27}, .caption = L"キャンセル", .cancel = true},
+        {.id = idTrayFrame, .kind = Kind::Frame, .bounds = {8, 148, 356, 48}, .caption = text(Text::TrayFrame)},
+        {.id = idGauge, .kind = Kind::Option, .parent = idTrayFrame, .bounds = {10, 20, 120, 18}, .caption = text(Text::TrayGauge), .value = 1, .group = TrayGroup},
+        {.id = idNumber, .kind = Kind::Option, .parent = idTrayFrame, .bounds = {140, 20, 206, 18}, .caption = text(Text::TrayNumber), .group = TrayGroup},
+        {.id = idHistoryFrame, .kind = Kind::Frame, .bounds = {8, 202, 356, 52}, .caption = text(Text::HistoryFrame)},
+        {.id = idKeepHistory, .kind = Kind::CheckBox, .parent = idHistoryFrame, .bounds = {10, 22, 190, 18}, .caption = text(Text::KeepHistory), .value = 1},
+        {.id = idOpenFolder, .kind = Kind::Button, .parent = idHistoryFrame, .bounds = {216, 18, 130, 25}, .caption = text(Text::OpenFolderButton)},
+    });
+    addLanguages(controls);
+    controls.insert(controls.end(), {
+        {.id = idOk, .kind = Kind::DefaultButton, .bounds = {196, 332, 80, 27}, .caption = text(Text::OkButton)},
+        {.id = idCancel, .kind = Kind::Button, .bounds = {284, 332, 80, 27}, .caption = text(Text::CancelButton), .cancel = true},
     });
     return controls;
 }
@@ -58,6 +75,7 @@ Window& SettingsPage::open(std::optional<Rect> centreOver) {
         else if (c.id == idGauge) gauge_ = &w.addCheck(c);
         else if (c.id == idNumber) number_ = &w.addCheck(c);
         else if (c.id == idKeepHistory) keepHistory_ = &w.addCheck(c);
+        else if (c.id >= idMatchWindows && c.id < idLanguageNote) languages_[c.id - idMatchWindows] = &w.addCheck(c);
         else w.add(c);
     }
     for (int k = 0; k < HotkeyCount; ++k) hotkeys_[k]->setValue(settings_.hotkeys[k]);
@@ -65,6 +83,8 @@ Window& SettingsPage::open(std::optional<Rect> centreOver) {
     gauge_->setValue(number ? 0 : 1);
     number_->setValue(number ? 1 : 0);
     keepHistory_->setValue(settings_.keepHistory ? 1 : 0);
+    const int language = settings_.language ? static_cast<int>(*settings_.language) + 1 : 0;
+    for (int i = 0; i <= LanguageCount; ++i) languages_[i]->setValue(i == language ? 1 : 0);
     placeDialog(w, services_.ui, centreOver);
     return w;
 }
@@ -78,15 +98,16 @@ void SettingsPage::ok() {
     for (int k = 0; k < HotkeyCount; ++k) {
         const Hotkey key = hotkeys_[k]->value();
         if (key && !usableHotkey(key)) {
-            services_.messages.show(std::wstring(L"「") + HotkeyCaptions[k] +
-                                        L"」のキーはホットキーに使えません。Ctrl、Alt、Win のいずれかと、英字・数字・F1～F24 などのキーを組み合わせてください。",
-                                    mb::Exclamation, ProgramTitle);
+            services_.messages.show(text(Text::UnusableHotkey, {hotkeyCaption(k)}), mb::Exclamation, ProgramTitle);
             return;
         }
         chosen.hotkeys[k] = key;
     }
     chosen.trayStyle = number_->value() != 0 ? TrayStyle::Number : TrayStyle::Gauge;
     chosen.keepHistory = keepHistory_->value() != 0;
+    chosen.language.reset();
+    for (int i = 1; i <= LanguageCount; ++i)
+        if (languages_[i]->value() != 0) chosen.language = static_cast<Language>(i - 1);
     hotkeysTried_ = true;
     if (const auto taken = registerHotkeys_(chosen); !taken.empty()) {
         services_.messages.show(takenHotkeysText(taken), mb::Exclamation, ProgramTitle);

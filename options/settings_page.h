@@ -1,4 +1,5 @@
-// The page of further settings: the global hotkeys, the tray picture and the history of runs.
+// The page of further settings: the global hotkeys, the tray picture, the history of runs and the
+// language of the next start.
 #pragma once
 
 #include <array>
@@ -8,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "common/texts.h"
 #include "platform/file_system.h"
 #include "platform/message_box.h"
 #include "platform/processes.h"
@@ -29,9 +31,9 @@ namespace settings_page {
 enum Id : int {
     idHotkeyFrame = 100, idFirstHotkeyLabel = 101, idFirstHotkey = 111, idFirstClear = 121,
     idTrayFrame = 130, idGauge, idNumber, idHistoryFrame = 140, idKeepHistory, idOpenFolder, idOk = 150, idCancel,
+    idLanguageFrame = 160, idMatchWindows, idFirstLanguage, idLanguageNote = idFirstLanguage + LanguageCount,
 };
 
-inline constexpr wchar_t Title[] = L"Larkspan 詳細設定";
 WindowSpec pageWindow();
 // In tab order; containers come before what they hold.
 std::vector<ControlSpec> pageControls();
@@ -70,6 +72,7 @@ private:
     CheckBox* gauge_ = nullptr;
     CheckBox* number_ = nullptr;
     CheckBox* keepHistory_ = nullptr;
+    std::array<CheckBox*, LanguageCount + 1> languages_{};  // "match Windows", then each language
     bool hotkeysTried_ = false;  // OK put other hotkeys in place than the stored ones
 };
 

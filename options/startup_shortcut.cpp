@@ -1,14 +1,13 @@
 #include "options/startup_shortcut.h"
 
 #include "common/paths.h"
+#include "common/texts.h"
 
 namespace lark {
 
 namespace {
 constexpr wchar_t StartMenuStartup[] = L"ｽﾀｰﾄ ﾒﾆｭｰ\\ﾌﾟﾛｸﾞﾗﾑ\\ｽﾀｰﾄｱｯﾌﾟ";
 constexpr wchar_t LinkName[] = L"Larkspan.lnk";
-constexpr wchar_t Registered[] = L"スタートアップに登録しました";
-constexpr wchar_t NotRegistered[] = L"スタートアップに登録できませんでした";
 }  // namespace
 
 std::wstring windowsStartupFolder(std::wstring_view windowsFolder) {
@@ -36,9 +35,9 @@ bool registerAtStartup(FileSystem& files, Shortcuts& shortcuts, MessageBoxes& me
     const auto shortcut = startupShortcut(files);
     const bool written = shortcut && shortcuts.create(shortcut->link, shortcut->target);
     if (written)
-        messages.show(Registered, mb::OkOnly | mb::Information, ProgramTitle);
+        messages.show(text(Text::Registered), mb::OkOnly | mb::Information, ProgramTitle);
     else
-        messages.show(NotRegistered, mb::OkOnly | mb::Critical, ProgramTitle);
+        messages.show(text(Text::NotRegistered), mb::OkOnly | mb::Critical, ProgramTitle);
     return written;
 }
 

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace lark {
@@ -15,6 +16,8 @@ public:
     // Adds the bytes at the end, making the file and its folder when needed. False when it could
     // not: the file is locked by another program, the folder is read-only, the path is a folder.
     virtual bool append(std::wstring_view path, std::string_view bytes) = 0;
+    // The file's first `bytes` bytes, or all of a shorter file; nothing when it cannot be read.
+    virtual std::optional<std::string> head(std::wstring_view path, std::size_t bytes) = 0;
     // Renames the file to `to`, replacing what is there. False when it could not.
     virtual bool rename(std::wstring_view path, std::wstring_view to) = 0;
 };

@@ -38,6 +38,7 @@ enum class Picture : int {
     Cleanup,     // tray picture during the memory cleanup
     Splash,      // 320 x 240 start-up picture
     Banner,      // 273 x 126 picture shown while free space is being secured
+    BannerEnglish,  // the same, its caption in English
     GaugeBack,   // 261 x 128 background of the gauge panel
     // Tray pictures drawn at run time: the free share 0 to 100 as digits, and the same on the warning
     // state's red square.

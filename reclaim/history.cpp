@@ -3,15 +3,13 @@
 #include <cstdio>
 
 #include "common/paths.h"
+#include "common/texts.h"
 
 namespace lark {
 
 namespace {
 
 constexpr char ByteOrderMark[] = "\xEF\xBB\xBF";  // Excel on a Japanese Windows then reads UTF-8
-constexpr wchar_t Header[] =
-    L"日時,きっかけ,動作,実行前の使用可能メモリ(MB),実行後の使用可能メモリ(MB),増加(MB),確保したメモリ(MB),"
-    L"対象プログラム数,所要時間(秒),結果";
 
 void putUtf8(std::string& out, char32_t c) {
     if (c >= 0xD800 && (c <= 0xDFFF || c > 0x10FFFF)) c = 0xFFFD;  // a lone surrogate or no character at all
@@ -69,21 +67,21 @@ std::string dateTime(const LocalDateTime& t) {
     return text;
 }
 
-const wchar_t* triggerWord(Trigger trigger) {
+Text triggerWord(Trigger trigger) {
     switch (trigger) {
-        case Trigger::LowMemory: return L"低メモリ";
-        case Trigger::Schedule: return L"予約";
-        case Trigger::CommandLine: return L"コマンドライン";
-        default: return L"手動";
+        case Trigger::LowMemory: return Text::TriggerLowMemory;
+        case Trigger::Schedule: return Text::TriggerSchedule;
+        case Trigger::CommandLine: return Text::TriggerCommandLine;
+        default: return Text::TriggerManual;
     }
 }
 
-const wchar_t* actionWord(RunAction action) {
+Text actionWord(RunAction action) {
     switch (action) {
-        case RunAction::CleanupStandard: return L"メモリ クリーンアップ(標準)";
-        case RunAction::CleanupFull: return L"メモリ クリーンアップ(完全)";
-        case RunAction::Trim: return L"ワーキング セットの縮小";
-        default: return L"空き領域確保";
+        case RunAction::CleanupStandard: return Text::ActionCleanupStandard;
+        case RunAction::CleanupFull: return Text::ActionCleanupFull;
+        case RunAction::Trim: return Text::ActionTrim;
+        default: return Text::ActionSecure;
     }
 }
 
@@ -91,21 +89,21 @@ const wchar_t* actionWord(RunAction action) {
 
 namespace history {
 
-std::string headerLine() { return utf8(Header) + "\r\n"; }
+std::string headerLine() { return utf8(text(Text::HistoryHeader)) + "\r\n"; }
 
 std::string csvLine(const RunRecord& run) {
     const double before = static_cast<double>(run.availableBefore), after = static_cast<double>(run.availableAfter);
     const std::string fields[] = {
         dateTime(run.started),
-        utf8(triggerWord(run.trigger)),
-        utf8(actionWord(run.action)),
+        utf8(text(triggerWord(run.trigger))),
+        utf8(text(actionWord(run.action))),
         mebibytes(before),
         mebibytes(after),
         mebibytes(after - before),
         mebibytes(static_cast<double>(run.heldAtMost)),
         run.programsTrimmed ? std::to_string(*run.programsTrimmed) : "",
         formatted("%.2f", static_cast<double>(run.milliseconds) / 1000.0),
-        field(utf8(run.stopped ? L"中止" : run.result)),
+        field(utf8(run.stopped ? text(Text::RunStopped) : run.result)),
     };
     std::string line;
     for (const std::string& f : fields) line += (line.empty() ? "" : ",") + f;
@@ -122,7 +120,7 @@ std::wstring filePath(std::wstring_view exePath, bool portable, const std::optio
 
 void open(std::wstring_view path, FileSystem& files, Processes& processes, MessageBoxes& messages) {
     if (path.empty() || !files.fileExists(path)) {
-        messages.show(L"実行の履歴はまだ記録されていません。", mb::Information, ProgramTitle);
+        messages.show(text(Text::NoHistoryYet), mb::Information, ProgramTitle);
         return;
     }
     if (processes.openDocument(path)) return;
@@ -139,9 +137,13 @@ void HistoryFile::record(const RunRecord& run) {
     waiting_.push_back(history::csvLine(run));
     while (waiting_.size() > history::MostWaiting) waiting_.pop_front();
     if (path_.empty()) return;
+    // A file is written in one language: one in another begins anew, as a full one does.
+    const std::string header = ByteOrderMark + history::headerLine();
     auto size = files_.size(path_);
-    if (size && *size > history::RollOverBytes && files_.rename(path_, path_ + L".1")) size.reset();
-    std::string bytes = size && *size > 0 ? "" : ByteOrderMark + history::headerLine();
+    const auto head = size && *size > 0 ? files_.head(path_, header.size()) : std::nullopt;
+    if (size && (*size > history::RollOverBytes || (head && *head != header)) && files_.rename(path_, path_ + L".1"))
+        size.reset();
+    std::string bytes = size && *size > 0 ? "" : header;
     for (const std::string& line : waiting_) bytes += line;
     if (files_.append(path_, bytes)) waiting_.clear();
 }

@@ -63,8 +63,9 @@ void open(std::wstring_view path, FileSystem& files, Processes& processes, Messa
 }  // namespace history
 
 // The history file. A line that cannot be written waits in memory and goes before the next one;
-// the oldest go first when too many wait. A file past its size is kept with ".1" added and a new
-// one begins. Nothing here ever shows a box or stops a run.
+// the oldest go first when too many wait. A file past its size, or one whose header is in another
+// language than the one in use, is kept with ".1" added and a new one begins. Nothing here ever
+// shows a box or stops a run.
 class HistoryFile final : public RunLog {
 public:
     HistoryFile(LogFiles& files, std::wstring path) : files_(files), path_(std::move(path)) {}

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <limits>
 
+#include "common/texts.h"
 #include "monitor/number_text.h"
 #include "monitor/size_text.h"
 
@@ -63,22 +64,21 @@ std::optional<std::uint64_t> requestBytes(std::wstring_view amount, std::wstring
 }
 
 std::wstring gainText(std::int64_t gain) {
-    static constexpr const wchar_t* Units[] = {L"Byte", L"KB", L"MB"};
+    static constexpr Text Units[] = {Text::GainBytes, Text::GainKilobytes, Text::GainMegabytes};
     const Figure figure = gainFigure(gain);
-    return numberText(figure.value) + Units[figure.unit];
+    return text(Units[figure.unit], {numberText(figure.value)});
 }
 
 std::wstring secureResult(std::int64_t gain) {
-    return gain > 0 ? gainText(gain) + L" メモリ確保に成功しました" : L"メモリを確保できませんでした";
+    return gain > 0 ? text(Text::SecureSucceeded, {gainText(gain)}) : text(Text::SecureFailed);
 }
 
 std::wstring cleanupResult(std::int64_t gain) {
-    if (gain <= 0) return std::wstring(NothingCleaned);
-    static constexpr const wchar_t* Tails[] = {L"バイトのシステムメモリ確保に成功しました。",
-                                               L"KBのシステムメモリ確保に成功しました。",
-                                               L"MBのシステムメモリ確保に成功しました。"};
+    if (gain <= 0) return text(Text::NothingCleaned);
+    static constexpr Text Sentences[] = {Text::CleanupSucceededBytes, Text::CleanupSucceededKilobytes,
+                                         Text::CleanupSucceededMegabytes};
     const Figure figure = gainFigure(gain);
-    return numberText(figure.value) + Tails[figure.unit];
+    return text(Sentences[figure.unit], {numberText(figure.value)});
 }
 
 std::wstring timeStamp(TimeOfDay t) {

@@ -42,14 +42,13 @@ std::uint64_t safeClaimBytes(std::uint64_t wanted, const Headroom& now, std::uin
 // non-negative number.
 std::optional<std::uint64_t> requestBytes(std::wstring_view amount, std::wstring_view unit);
 
-// A positive gain as the results write it, with its sign position: " 812.5MB", " 64KB", " 900Byte".
+// A positive gain as the results write it, with its sign position: " 812.5MB", " 64KB", " 900Byte";
+// " 812.5 MB", " 900 bytes" in English.
 std::wstring gainText(std::int64_t gain);
 // The result texts for a gain in bytes: the figure and the sentence.
 std::wstring secureResult(std::int64_t gain);
+// Nothing gained: the cleanup says that memory is already optimised.
 std::wstring cleanupResult(std::int64_t gain);
-inline constexpr std::wstring_view NothingCleaned = L"メモリ内容は既に最適化されています";
-// The status line while no action runs.
-inline constexpr std::wstring_view IdleStatus = L"システムメモリ監視中";
 
 // "[hh:mm:ss]"
 std::wstring timeStamp(TimeOfDay t);

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "common/texts.h"
 #include "reclaim/held_block.h"
 #include "reclaim/reclaim.h"
 #include "reclaim/working_sets.h"
@@ -97,10 +98,10 @@ std::optional<ReclaimResult> Reclaimer::secureFreeSpace(Trigger trigger) {
     const RunStart start = startRun();
 
     const MemoryStatus before = monitor_.freshSample();
-    view_.showStatus(L"空き領域確保中", true);
+    view_.showStatus(text(Text::SecuringStatus), true);
     ticksPaused_ = true;
     view_.showSecuringBanner(true);
-    tray_.show(Picture::Emblem, L"Larkspan - 空き領域確保中");
+    tray_.show(Picture::Emblem, text(Text::SecuringTip));
 
     std::uint64_t held = 0;
     if (const auto wanted = reclaim::requestBytes(monitor_.amount(), monitor_.amountUnit())) {
@@ -125,8 +126,8 @@ std::optional<ReclaimResult> Reclaimer::trimWorkingSets(Trigger trigger) {
     FlagScope running(running_);
     const RunStart start = startRun();
     FlagScope paused(ticksPaused_);
-    view_.showStatus(L"ワーキング セットを縮小中", true);
-    tray_.show(Picture::Emblem, L"Larkspan - ワーキング セットを縮小中");
+    view_.showStatus(text(Text::TrimmingStatus), true);
+    tray_.show(Picture::Emblem, text(Text::TrimmingTip));
 
     const MemoryStatus before = monitor_.freshSample();
     const reclaim::TrimCount count = reclaim::trimWorkingSets(services_.processes);
@@ -148,12 +149,11 @@ std::optional<ReclaimResult> Reclaimer::runCleanup(bool standard, Trigger trigge
 
     Canvas& cells = view_.cleanupCells();
     cells.clear();
-    tray_.show(Picture::Cleanup, L"Larkspan - メモリ クリーンアップ中");
-    view_.showStatus(L"メモリ内をクリーンアップしています。");
+    tray_.show(Picture::Cleanup, text(Text::CleanupTip));
+    view_.showStatus(text(Text::CleanupStatus));
     ticksPaused_ = true;
     stopRequested_ = false;
-    view_.showCleanupView(standard ? L"システムメモリを標準クリーンアップ中です......"
-                                   : L"システムメモリを完全クリーンアップ中です......");
+    view_.showCleanupView(text(standard ? Text::CleanupHeadingStandard : Text::CleanupHeadingFull));
     for (int column = 0; column < CleanupGrid::Columns; ++column)
         for (int row = 0; row < grid.rows(); ++row) reclaim::drawCell(cells, grid, column, row, false);
     view_.describeCleanupCells(reclaim::cellsText(grid, 0));
@@ -171,7 +171,7 @@ std::optional<ReclaimResult> Reclaimer::runCleanup(bool standard, Trigger trigge
     ticksPaused_ = false;
     services_.messages.show(result, mb::OkOnly, ProgramTitle);
     // Nothing gained: the status line must not go on saying that the cleanup runs.
-    view_.showStatus(result == reclaim::NothingCleaned ? std::wstring(reclaim::IdleStatus) : L"クリーンアップにより" + result);
+    view_.showStatus(gain <= 0 ? text(Text::IdleStatus) : text(Text::CleanupDoneStatus, {result}));
     view_.hideCleanupView();
     return ReclaimResult{gain, result};
 }

@@ -1,5 +1,6 @@
 #include "reclaim/working_sets.h"
 
+#include "common/texts.h"
 #include "reclaim/reclaim.h"
 
 namespace lark::reclaim {
@@ -18,8 +19,8 @@ TrimCount trimWorkingSets(ProcessList& processes) {
 }
 
 std::wstring trimResult(std::int64_t gain, int trimmed) {
-    return L"ワーキング セットの縮小: " + (gain > 0 ? gainText(gain) + L"増えました" : L"空きは増えませんでした") + L" (" +
-           std::to_wstring(trimmed) + L" 個のプログラム)";
+    const std::wstring programs = std::to_wstring(trimmed);
+    return gain > 0 ? text(Text::TrimGained, {gainText(gain), programs}) : text(Text::TrimGainedNothing, {programs});
 }
 
 }  // namespace lark::reclaim

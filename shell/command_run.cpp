@@ -1,5 +1,6 @@
 #include "shell/command_run.h"
 
+#include "common/texts.h"
 #include "monitor/memory_monitor.h"
 #include "reclaim/reclaimer.h"
 #include "shell/settings.h"
@@ -86,17 +87,18 @@ ReclaimResult runHere(Command command, const Services& services) {
 std::optional<int> runCommandLine(const std::vector<std::wstring>& arguments, const Services& services,
                                   Console& console, RunningCopy& runningCopy) {
     const Command command = parseCommandLine(arguments);
+    const std::wstring usage = text(Text::Usage);
     switch (command) {
         case Command::None: return std::nullopt;
         // A script or a scheduled task has nobody to click a box away: the box comes only where
         // a person sees it, for a wrong switch only when nothing else would tell them.
         case Command::Usage:
-            writeLine(console, Usage);
-            if (console.interactiveDesktop()) services.messages.show(Usage, mb::Information, ProgramTitle);
+            writeLine(console, usage);
+            if (console.interactiveDesktop()) services.messages.show(usage, mb::Information, ProgramTitle);
             return exit_code::Grew;
         case Command::Bad:
-            if (!writeLine(console, Usage) && console.interactiveDesktop())
-                services.messages.show(Usage, mb::Critical, ProgramTitle);
+            if (!writeLine(console, usage) && console.interactiveDesktop())
+                services.messages.show(usage, mb::Critical, ProgramTitle);
             return exit_code::BadArguments;
         default: break;
     }

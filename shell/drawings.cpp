@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "common/texts.h"
 #include "monitor/history_graph.h"
 #include "monitor/number_text.h"
 
@@ -22,7 +23,7 @@ std::wstring chartScaleLabel(double total, std::wstring_view unit, int i) {
 }
 
 void drawChartBackground(Canvas& c, double total, std::wstring_view unit) {
-    c.text(100, 1, HistoryTitle, Cyan);
+    c.text(100, 1, text(Text::GraphTitle), Cyan);
     // The labels end where the plot begins; a longer one extends to the left, down to the box's edge.
     for (int i = 1; i <= 5; ++i) c.textRight(ScaleRight, 17 * i, chartScaleLabel(total, unit, i), Yellow);
     for (int y = 15; y <= 95; y += 8) c.line(45, y, 245, y, Navy);
@@ -33,9 +34,9 @@ void drawChartBackground(Canvas& c, double total, std::wstring_view unit) {
 }
 
 void drawGaugeLegend(Canvas& c) {
-    c.text(70, 5, L"物理メモリ 詳細", Cyan);
-    c.text(120, 70, L"使用物理メモリ", Cyan);
-    c.text(120, 90, L"空き物理メモリ", Cyan);
+    c.text(70, 5, text(Text::GaugeHeading), Cyan);
+    c.text(120, 70, text(Text::GaugeUsed), Cyan);
+    c.text(120, 90, text(Text::GaugeFree), Cyan);
     c.fillRect(10, 30, 240, 60, Used);
     c.frameRect(10, 30, 240, 60, Red);
     c.fillRect(90, 70, 115, 84, Used);

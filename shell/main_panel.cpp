@@ -4,6 +4,7 @@
 
 #include "about/about_box.h"
 #include "about/help.h"
+#include "common/texts.h"
 #include "options/options_dialog.h"
 #include "options/settings_page.h"
 #include "shell/drawings.h"
@@ -15,8 +16,6 @@ namespace {
 constexpr int MonitorMilliseconds = 200;
 // Ten a second: the graph spans 20 seconds and the low-memory test reacts within a tenth of one.
 constexpr int WarningMilliseconds = 100;
-constexpr wchar_t LowMemoryQuestion[] = L"空きメモリが警告値より少なくなっています。\rシステムメモリを確保しますか？";
-constexpr wchar_t LowMemorySecured[] = L"空きメモリが警告値を下回ったため、空き領域の確保を実行しました。\n";
 constexpr int CleanupViewParkedTop = 280;  // below the client area, where the cleanup view waits between runs
 
 // Window texts of drawings and sliders are written only when what they say changes.
@@ -206,12 +205,12 @@ void MainPanel::warningTick() {
             monitor_.automaticSecuringEnded(services_.clock.milliseconds());
             break;
         case LowMemoryStep::AskThenSecure:
-            if (services_.messages.show(LowMemoryQuestion, mb::YesNo | mb::Critical, ProgramTitle) == mb::AnswerYes)
+            if (services_.messages.show(text(Text::LowMemoryQuestion), mb::YesNo | mb::Critical, ProgramTitle) == mb::AnswerYes)
                 result = secureFreeSpace(Trigger::LowMemory);
             break;
         case LowMemoryStep::Nothing: break;
     }
-    if (result) notifyWhileHidden(LowMemorySecured + result->text);
+    if (result) notifyWhileHidden(text(Text::LowMemorySecured) + result->text);
 }
 
 void MainPanel::notifyWhileHidden(std::wstring_view text) {
@@ -295,8 +294,8 @@ void MainPanel::showAmountUnit(std::wstring_view unit) {
 
 // A slider is read by its caption and the amount it stands for: "確保容量 16997MB".
 void MainPanel::nameSliders() {
-    describe(*amountSlider_, std::wstring(AmountCaptionText) + L" " + amountLabel_->text() + amountUnitLabel_->text());
-    describe(*warningSlider_, std::wstring(WarningCaptionText) + L" " + warningSizeLabel_->text() + warningUnitLabel_->text());
+    describe(*amountSlider_, text(Text::AmountCaption) + L" " + amountLabel_->text() + amountUnitLabel_->text());
+    describe(*warningSlider_, text(Text::WarningCaption) + L" " + warningSizeLabel_->text() + warningUnitLabel_->text());
 }
 
 Canvas& MainPanel::gaugeCanvas() { return gaugePanel_->canvas(); }

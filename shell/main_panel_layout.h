@@ -24,8 +24,6 @@ enum MainPanelId : int {
     MonitorTimer = 300, WarningTimer,
 };
 
-inline constexpr wchar_t AmountCaptionText[] = L"確保容量", WarningCaptionText[] = L"警告サイズ";
-
 WindowSpec mainPanelWindow();
 // Containers come before what they hold. `shadow` and `highlight` are the system's button-shadow
 // and 3D-highlight colours (the two buttons' backgrounds).

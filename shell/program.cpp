@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "common/texts.h"
 #include "options/hotkey_text.h"
 #include "shell/main_panel.h"
 #include "shell/splash.h"
@@ -10,17 +11,15 @@
 namespace lark {
 
 namespace {
-constexpr wchar_t StartingTip[] = L"Larkspan - 起動準備をしています";
 // What a run from the command line or a hotkey says in its notice, before the result.
-const wchar_t* forwardedNotice(Command command) {
+Text forwardedNotice(Command command) {
     switch (command) {
-        case Command::Secure: return L"コマンドラインからの指示で空き領域の確保を実行しました。\n";
-        case Command::Trim: return L"コマンドラインからの指示でワーキング セットの縮小を行いました。\n";
-        default: return L"コマンドラインからの指示でメモリ クリーンアップを行いました。\n";
+        case Command::Secure: return Text::CommandLineSecured;
+        case Command::Trim: return Text::CommandLineTrimmed;
+        default: return Text::CommandLineCleaned;
     }
 }
-constexpr const wchar_t* HotkeyNotices[] = {L"ホットキーで空き領域の確保を実行しました。\n", L"ホットキーでメモリ クリーンアップを行いました。\n",
-                                            L"ホットキーでワーキング セットの縮小を行いました。\n"};
+constexpr Text HotkeyNotices[] = {Text::HotkeySecured, Text::HotkeyCleaned, Text::HotkeyTrimmed};
 
 }  // namespace
 
@@ -45,7 +44,7 @@ void Program::splashTimeUp() {
 
 MainPanel& Program::mainPanel() {
     if (!mainPanel_) {
-        trayHost_ = std::make_unique<TrayHost>(services_.ui, services_.tray, static_cast<TrayCommands&>(*this), Picture::Emblem, StartingTip);
+        trayHost_ = std::make_unique<TrayHost>(services_.ui, services_.tray, static_cast<TrayCommands&>(*this), Picture::Emblem, text(Text::StartingTip));
         mainPanel_ = std::make_unique<MainPanel>(services_, settings_, trayHost_->icon(), [this] { exitProgram(); },
                                                  [this](const Settings& s) { return trayHost_->setHotkeys(s.hotkeys); });
         services_.history.setEnabled(settings_.keepHistory);
@@ -78,7 +77,7 @@ void Program::runForwarded(Command command) {
     if (command == Command::Secure) result = panel.secureFreeSpace(Trigger::CommandLine);
     else if (command == Command::Trim) result = panel.trimWorkingSets(Trigger::CommandLine);
     else result = panel.runCleanup(standardCleanup(command, settings_.standardCleanup), Trigger::CommandLine);
-    if (result) panel.notifyWhileHidden(forwardedNotice(command) + result->text);
+    if (result) panel.notifyWhileHidden(text(forwardedNotice(command)) + result->text);
 }
 
 // A hotkey does what the tray menu's item does, and says how it went while the panel is hidden.
@@ -89,7 +88,7 @@ void Program::hotkeyPressed(int index) {
     }
     MainPanel& panel = mainPanel();
     const auto result = index == SecureKey ? panel.secureFreeSpace() : index == CleanupKey ? panel.runCleanup() : panel.trimWorkingSets();
-    if (result) panel.notifyWhileHidden(HotkeyNotices[index] + result->text);
+    if (result) panel.notifyWhileHidden(text(HotkeyNotices[index]) + result->text);
 }
 
 void Program::saveBeforeExit() {

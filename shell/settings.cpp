@@ -8,6 +8,7 @@
 #include <string_view>
 #include <utility>
 
+#include "common/texts.h"
 #include "monitor/number_text.h"
 #include "common/paths.h"
 #include "options/hotkey_text.h"
@@ -50,7 +51,8 @@ std::optional<bool> toBool(std::wstring_view text) {
 // The names the values are stored under.
 constexpr wchar_t AmountName[] = L"Flag01", WarningName[] = L"Flag02", StartupName[] = L"Flag03",
                   ActionName[] = L"Flag04", SplashName[] = L"Flag05", ScheduleName[] = L"Flag06",
-                  CleanupName[] = L"Flag07", TrayName[] = L"TrayIcon", HistoryName[] = L"History";
+                  CleanupName[] = L"Flag07", TrayName[] = L"TrayIcon", HistoryName[] = L"History",
+                  LanguageName[] = L"Language";
 constexpr std::array<const wchar_t*, HotkeyCount> HotkeyNames{L"HotkeySecure", L"HotkeyCleanup", L"HotkeyTrim", L"HotkeyShow"};
 
 std::optional<TrayStyle> toTrayStyle(std::wstring_view text) {
@@ -92,6 +94,7 @@ Settings loadSettings(SettingsStore& store) {
     for (int k = 0; k < HotkeyCount; ++k) s.hotkeys[k] = read(store, HotkeyNames[k], Hotkey{}, parseHotkey);
     s.trayStyle = read(store, TrayName, TrayStyle::Gauge, toTrayStyle);
     s.keepHistory = read(store, HistoryName, true, toFlag);
+    if (const auto code = store.read(LanguageName)) s.language = languageOfCode(*code);
     return s;
 }
 
@@ -115,6 +118,11 @@ void saveSettings(SettingsStore& store, const Settings& s) {
     for (int k = 0; k < HotkeyCount; ++k) store.write(HotkeyNames[k], hotkeyText(s.hotkeys[k]));
     store.write(TrayName, s.trayStyle == TrayStyle::Number ? L"number" : L"gauge");
     store.write(HistoryName, s.keepHistory ? L"1" : L"0");
+    store.write(LanguageName, s.language ? languageInfo(*s.language).code : L"auto");
+}
+
+Language languageToUse(const Settings& settings, std::uint16_t displayLanguage) {
+    return settings.language.value_or(languageForDisplay(displayLanguage));
 }
 
 }  // namespace lark

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/texts.h"
 #include "monitor/low_memory.h"
 #include "platform/settings_store.h"
 #include "platform/ui.h"
@@ -37,6 +38,7 @@ struct Settings {
     std::array<Hotkey, HotkeyCount> hotkeys{};  // none by default
     TrayStyle trayStyle = TrayStyle::Gauge;
     bool keepHistory = true;         // every run adds a line to the history file
+    std::optional<Language> language;  // nothing: the one Windows displays; it takes effect at the next start
     friend bool operator==(const Settings&, const Settings&) = default;
 };
 
@@ -47,6 +49,10 @@ Settings loadSettings(SettingsStore& store);
 // Where a portable copy keeps its settings: larkspan.ini beside the executable. When that file
 // exists, the settings live there and nowhere else. Nothing when the executable's path is unknown.
 std::optional<std::wstring> portableSettingsFile(std::wstring_view exePath);
+
+// The language the program speaks: the chosen one, else Japanese on a Windows that displays
+// Japanese and English on any other (`displayLanguage` is Windows' LANGID).
+Language languageToUse(const Settings& settings, std::uint16_t displayLanguage);
 
 // Writes every setting. A value that cannot be written keeps what it held; the others are still
 // written.

@@ -2,20 +2,22 @@
 
 #include <utility>
 
+#include "common/texts.h"
+
 namespace lark {
 
 namespace {
 WindowSpec trayHostWindow() { return {.title = TrayHost::Title, .style = WindowStyle::Hidden, .client = {120, 40}}; }
 
 std::vector<MenuItem> trayMenu() {
-    return {{TrayHost::ShowPanelItem, L"システムメモリの詳細", L"F6"},
+    return {{TrayHost::ShowPanelItem, text(Text::TrayShowPanel), L"F6"},
             {},
-            {TrayHost::SecureItem, L"空き領域確保", L"F4"},
-            {TrayHost::CleanupItem, L"メモリ クリーンアップ", L"F5"},
-            {TrayHost::TrimItem, L"ワーキング セットの縮小(&W)", L"F7"},
-            {TrayHost::OptionsItem, L"設定(&C)", L"F2"},
+            {TrayHost::SecureItem, text(Text::TraySecure), L"F4"},
+            {TrayHost::CleanupItem, text(Text::TrayCleanup), L"F5"},
+            {TrayHost::TrimItem, text(Text::TrayTrim), L"F7"},
+            {TrayHost::OptionsItem, text(Text::TrayOptions), L"F2"},
             {},
-            {TrayHost::ExitItem, L"終了(&X)", L"F9"}};
+            {TrayHost::ExitItem, text(Text::TrayExit), L"F9"}};
 }
 }  // namespace
 

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <initializer_list>
 
+#include "common/texts.h"
+
 namespace lark::win32 {
 namespace {
 
@@ -35,8 +37,11 @@ const std::wstring& FontCache::faceName(Face face) {
     if (!slot) {
         switch (face) {
         case Face::Gothic:
-            slot = firstInstalled({L"Meiryo UI", L"Yu Gothic UI", L"MS UI Gothic", L"MS PGothic", L"IPAPGothic",
-                                   L"Segoe UI"});
+            // English is written in the system's own dialog font; Japanese in a Japanese face.
+            slot = languageInUse() == Language::English
+                       ? firstInstalled({L"Segoe UI", L"Tahoma", L"MS Shell Dlg 2"})
+                       : firstInstalled({L"Meiryo UI", L"Yu Gothic UI", L"MS UI Gothic", L"MS PGothic", L"IPAPGothic",
+                                         L"Segoe UI"});
             break;
         case Face::GothicMono:
             slot = firstInstalled({L"MS Gothic", L"IPAGothic", L"BIZ UDGothic", L"Consolas", L"Courier New"});

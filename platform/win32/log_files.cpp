@@ -31,6 +31,18 @@ bool Win32LogFiles::append(std::wstring_view path, std::string_view bytes) {
            written == bytes.size();
 }
 
+std::optional<std::string> Win32LogFiles::head(std::wstring_view path, std::size_t bytes) {
+    const HANDLE opened = ::CreateFileW(std::wstring(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                       nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (opened == INVALID_HANDLE_VALUE) return std::nullopt;
+    UniqueHandle handle(opened);
+    std::string text(bytes, '\0');
+    DWORD read = 0;
+    if (!::ReadFile(handle.get(), text.data(), static_cast<DWORD>(bytes), &read, nullptr)) return std::nullopt;
+    text.resize(read);
+    return text;
+}
+
 bool Win32LogFiles::rename(std::wstring_view path, std::wstring_view to) {
     return ::MoveFileExW(std::wstring(path).c_str(), std::wstring(to).c_str(), MOVEFILE_REPLACE_EXISTING) != FALSE;
 }

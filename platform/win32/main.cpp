@@ -71,6 +71,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     lark::win32::Win32LogFiles logFiles;
     lark::HistoryFile history(logFiles, lark::history::filePath(files.exePath(), portable, files.localAppDataFolder()));
 
+    // The language is the one of this start, for the command line's words as for the windows.
+    lark::useLanguage(lark::languageToUse(lark::loadSettings(settings), ::GetUserDefaultUILanguage()));
+
     const lark::Services services{ui,    memory, settings,  tray,     instanceLock, messages, clock,
                                   blocks, files,  shortcuts, registry, processes,    processList, history};
     lark::win32::Win32Console console;

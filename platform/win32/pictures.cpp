@@ -15,6 +15,7 @@ PictureResource pictureResource(Picture picture) {
     case Picture::Cleanup: return {IDI_CLEANUP, true};
     case Picture::Splash: return {IDB_SPLASH, false};
     case Picture::Banner: return {IDB_BANNER, false};
+    case Picture::BannerEnglish: return {IDB_BANNER_EN, false};
     case Picture::GaugeBack: return {IDB_GAUGE_BACK, false};
     default: return {};
     }

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "common/texts.h"
 #include "platform/file_system.h"
 #include "platform/machine_registry.h"
 #include "platform/log_files.h"
@@ -103,9 +104,19 @@ struct FakeLogFiles final : LogFiles {
         return it == files.end() ? std::nullopt : std::optional<std::uint64_t>(it->second.size());
     }
     bool append(std::wstring_view path, std::string_view bytes) override { return works && (files[std::wstring(path)] += bytes, true); }
+    std::optional<std::string> head(std::wstring_view path, std::size_t bytes) override {
+        const auto it = files.find(std::wstring(path));
+        return it == files.end() ? std::nullopt : std::optional<std::string>(it->second.substr(0, bytes));
+    }
     bool rename(std::wstring_view path, std::wstring_view to) override {
         return works && (files[std::wstring(to)] = std::move(files.at(std::wstring(path))), files.erase(std::wstring(path)), true);
     }
+};
+
+// The language in use for one test; Japanese again after it.
+struct LanguageScope {
+    explicit LanguageScope(Language language) { useLanguage(language); }
+    ~LanguageScope() { useLanguage(Language::Japanese); }
 };
 
 }  // namespace lark::fake

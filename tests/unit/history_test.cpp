@@ -52,6 +52,20 @@ TEST_F(History, ANewFileBeginsWithItsHeaderAndAFullOneMakesWayForANewOne) {
     record(1);
     EXPECT_EQ(files.files[path + L".1"].size(), history::RollOverBytes + 1);
     EXPECT_EQ(files.files[path], Header + line(3));
+
+    // A file is in one language: a run in another begins a new file, and so does coming back.
+    const std::string japanese = files.files[path];
+    const fake::LanguageScope english(Language::English);
+    record(2);
+    EXPECT_EQ(files.files[path + L".1"], japanese);
+    const std::string englishFile = "\xEF\xBB\xBF" "Date and time,Trigger,Action,Available memory before (MB),Available memory "
+                                    "after (MB),Increase (MB),Memory secured (MB),Programs,Duration (s),Result\r\n" + line(4) + line(5);
+    EXPECT_EQ(files.files[path], englishFile);
+    EXPECT_EQ(line(4), "1970-01-01T00:00:00+00:00,Manual,Secure free memory,0.0,0.0,0.0,0.0,,0.04,\r\n");
+    useLanguage(Language::Japanese);
+    record(1);
+    EXPECT_EQ(files.files[path + L".1"], englishFile);
+    EXPECT_EQ(files.files[path], Header + line(6));
 }
 
 // A file another program holds, a read-only folder or a folder of that name: the lines wait, the

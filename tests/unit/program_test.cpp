@@ -48,7 +48,7 @@ TEST_F(Startup, EveryExitSavesThenRemovesTheIconThenEnds) {
         app.loadMainPanel();
         app.settings.onWrite = [&] { EXPECT_TRUE(app.tray.shown); };  // saved while the icon is still there
         EXPECT_THROW(exit(app.mainWindow()), ProcessEnded);
-        EXPECT_EQ(app.settings.values.size(), 13u);
+        EXPECT_EQ(app.settings.values.size(), 14u);
         EXPECT_FALSE(app.tray.shown);  // removed before the end
     }
 }
@@ -74,23 +74,23 @@ TEST(Settings, StoredTextIsReadAsItsTypeAndWrittenBackWhole) {
         store.failing = {L"Flag02"};  // a value that cannot be written keeps its old text
         saveSettings(store, s);
         EXPECT_EQ(loadSettings(store).amountSteps, s.amountSteps);
-        EXPECT_EQ(store.values.size(), stored.count(L"Flag02") ? 13u : 12u);
+        EXPECT_EQ(store.values.size(), stored.count(L"Flag02") ? 14u : 13u);
     }
     // The later values: texts, read in any case; what cannot be read is written back as its default.
     fake::FakeSettingsStore store;
     store.values = {{L"HotkeySecure", L"alt+CTRL+m"}, {L"HotkeyCleanup", L"Shift+A"}, {L"HotkeyTrim", L"Win+F24"},
-                    {L"HotkeyShow", L"Ctrl+Alt+Tab"}, {L"TrayIcon", L"NUMBER"}, {L"History", L"0"}};
+                    {L"HotkeyShow", L"Ctrl+Alt+Tab"}, {L"TrayIcon", L"NUMBER"}, {L"History", L"0"}, {L"Language", L"EN"}};
     Settings s = loadSettings(store);
     EXPECT_EQ(s.hotkeys, (std::array<Hotkey, HotkeyCount>{{{Hotkey::Ctrl | Hotkey::Alt, 'M'}, {}, {Hotkey::Win, 0x87}, {}}}));
-    EXPECT_EQ(std::pair(s.trayStyle, s.keepHistory), std::pair(TrayStyle::Number, false));
-    store.values[L"TrayIcon"] = L"digits", store.values[L"History"] = L"yes";
+    EXPECT_EQ(std::tuple(s.trayStyle, s.keepHistory, s.language), std::tuple(TrayStyle::Number, false, Language::English));
+    store.values[L"TrayIcon"] = L"digits", store.values[L"History"] = L"yes", store.values[L"Language"] = L"fr";
     s = loadSettings(store);
-    EXPECT_EQ(std::pair(s.trayStyle, s.keepHistory), std::pair(TrayStyle::Gauge, true));
+    EXPECT_EQ(std::tuple(s.trayStyle, s.keepHistory, s.language), std::tuple(TrayStyle::Gauge, true, std::nullopt));
     saveSettings(store, s);
     EXPECT_EQ(store.values, (Stored{
         {L"Flag01", L"55"}, {L"Flag02", L"5"}, {L"Flag03", L"0"}, {L"Flag04", L"0"}, {L"Flag05", L"True"}, {L"Flag06", L"0"},
         {L"Flag07", L"True"}, {L"HotkeySecure", L"Ctrl+Alt+M"}, {L"HotkeyCleanup", L""}, {L"HotkeyTrim", L"Win+F24"},
-        {L"HotkeyShow", L""}, {L"TrayIcon", L"gauge"}, {L"History", L"1"}}));
+        {L"HotkeyShow", L""}, {L"TrayIcon", L"gauge"}, {L"History", L"1"}, {L"Language", L"auto"}}));
 }
 
 // Every key of the list in every case and order reads back as written; a key without Ctrl, Alt or

@@ -123,7 +123,7 @@ TEST_F(ReclaimActions, CleanupClaimsSixteenBlocksAPassShowsItsViewAndReports) {
     EXPECT_EQ(app.text(CleanupCells), L"48 / 48");
     EXPECT_EQ(blocks.claims, std::vector<std::size_t>(48, 16777217));
     EXPECT_EQ(doneCells(), 48);
-    EXPECT_EQ(app.messages.shown.back().text, reclaim::NothingCleaned);
+    EXPECT_EQ(app.messages.shown.back().text, text(Text::NothingCleaned));
     EXPECT_EQ(status(), L"システムメモリ監視中");  // nothing gained: back to the idle caption
     expectIdleAfterCleanup();
     bonus = 262144;  // 48 releases: 12 MB

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <tuple>
 
+#include "common/texts.h"
 #include "reclaim/reclaim.h"
 
 namespace lark::reclaim {
@@ -45,7 +46,7 @@ TEST(ReclaimText, BothResultsAtTheThresholdsWithOneDecimalRoundedDown) {
     }
     for (std::int64_t none : {std::int64_t{0}, std::int64_t{-1}, std::int64_t{-1048577}, INT64_MIN}) {
         EXPECT_EQ(secureResult(none), L"メモリを確保できませんでした") << none;
-        EXPECT_EQ(cleanupResult(none), NothingCleaned) << none;
+        EXPECT_EQ(cleanupResult(none), lark::text(lark::Text::NothingCleaned)) << none;
     }
 }
 

@@ -173,7 +173,7 @@ TEST_F(Tray, HotkeysRunTheTrayMenusActionsAndTheSettingsPageChangesThem) {
     using namespace settings_page;
     int opened = 0;
     ui.onModal = [&](fake::FakeWindow& page) {
-        if (page.desc.title != Title) return page.click(options::idSettingsPage);  // the options dialog's button
+        if (page.desc.title != lark::text(Text::SettingsPageTitle)) return page.click(options::idSettingsPage);  // the options dialog's button
         ++opened;
         page.hotkeyField(idFirstHotkey + 2).setValue({Hotkey::Win, 'T'});
         page.click(idFirstClear);
