@@ -20,7 +20,7 @@ extern constexpr TextEntry EnglishTexts[TextCount] = {
     {MenuAbout, L"&About Larkspan..."},
 
     {SizeRowsTitle, L"System memory details"},
-    {AmountCaption, L"Amount to secure"},
+    {AmountCaption, L"To secure"},
     {WarningCaption, L"Warning size"},
     {OptionsButton, L"Options"},
     {SecureButton, L"Secure memory"},
@@ -40,8 +40,8 @@ extern constexpr TextEntry EnglishTexts[TextCount] = {
 
     {GaugeSentence, L"{0}% of memory is free"},
     {GaugeHeading, L"Physical memory"},
-    {GaugeUsed, L"Used physical memory"},
-    {GaugeFree, L"Free physical memory"},
+    {GaugeUsed, L"Used memory"},
+    {GaugeFree, L"Free memory"},
     {GraphTitle, L"Free memory"},
     {GraphSpoken, L"Free memory{0}%"},
     {TrayTip, L"Larkspan -{0}% free"},
@@ -83,7 +83,7 @@ extern constexpr TextEntry EnglishTexts[TextCount] = {
 
     {OptionsTitle, L"Larkspan options"},
     {WarningFrame, L"Low-memory action"},
-    {SecureAtOnce, L"Secure at once (recommended)"},
+    {SecureAtOnce, L"Secure (recommended)"},
     {AskFirst, L"Ask first"},
     {IgnoreWarning, L"Ignore (do nothing)"},
     {StartMinimised, L"Start minimized"},
@@ -94,17 +94,17 @@ extern constexpr TextEntry EnglishTexts[TextCount] = {
     {HideLogo, L"Hide the startup logo"},
     {CancelButton, L"Cancel"},
     {ScheduleFrame, L"Schedule"},
-    {ScheduleOn, L"Secure on a schedule"},
+    {ScheduleOn, L"Schedule"},
     {CleanupFrame, L"Memory cleanup"},
     {Every5Minutes, L"Every 5 minutes"},
     {Every10Minutes, L"Every 10 minutes"},
     {Every20Minutes, L"Every 20 minutes"},
     {Every30Minutes, L"Every 30 minutes"},
     {EveryHour, L"Every hour"},
-    {StandardCheck, L"Standard check"},
-    {StandardCheckTip, L"Runs quickly"},
-    {FullCheck, L"Full check"},
-    {FullCheckTip, L"Runs several passes."},
+    {StandardCheck, L"Standard"},
+    {StandardCheckTip, L"A quick check"},
+    {FullCheck, L"Full"},
+    {FullCheckTip, L"Checks several times."},
     {SettingsPageButton, L"&Advanced settings..."},
     {Registered, L"Larkspan was added to Startup"},
     {NotRegistered, L"Larkspan could not be added to Startup"},
@@ -150,14 +150,14 @@ extern constexpr TextEntry EnglishTexts[TextCount] = {
 
     {Usage, L"Usage: larkspan.exe [switch]\n"
             L"\n"
-            L"/secure : Secures free memory by the amount to secure that is set\n"
-            L"/cleanup : Runs a memory cleanup in the mode that is set\n"
+            L"/secure : Secures free memory by the amount set\n"
+            L"/cleanup : Runs a memory cleanup in the mode set\n"
             L"/cleanup:standard : Runs a standard cleanup\n"
             L"/cleanup:full : Runs a full cleanup\n"
             L"/trim : Trims working sets\n"
             L"/? : Shows this usage\n"
             L"\n"
-            L"When Larkspan is running, the running Larkspan carries out the switch.\n"
+            L"When Larkspan is already running, that copy carries it out.\n"
             L"\n"
             L"Exit codes:\n"
             L"0 : Free memory increased, or the request was accepted\n"

@@ -18,12 +18,13 @@ std::wstring hotkeyCaption(int k) {
 
 // "Match Windows", then each language under its own name, side by side.
 void addLanguages(std::vector<ControlSpec>& controls) {
-    constexpr int LanguageGroup = 2, Width = 336 / (LanguageCount + 1);
+    constexpr int LanguageGroup = 2, First = 150, Width = (336 - First) / LanguageCount;
     controls.push_back({.id = idLanguageFrame, .kind = Kind::Frame, .bounds = {8, 260, 356, 64}, .caption = text(Text::LanguageFrame)});
-    for (int i = 0; i <= LanguageCount; ++i)
-        controls.push_back({.id = idMatchWindows + i, .kind = Kind::Option, .parent = idLanguageFrame, .bounds = {10 + Width * i, 20, Width - 6, 18},
-                            .caption = i == 0 ? text(Text::LanguageMatchWindows) : std::wstring(languageInfo(static_cast<Language>(i - 1)).ownName),
-                            .group = LanguageGroup});
+    controls.push_back({.id = idMatchWindows, .kind = Kind::Option, .parent = idLanguageFrame, .bounds = {10, 20, First - 6, 18},
+                        .caption = text(Text::LanguageMatchWindows), .group = LanguageGroup});
+    for (int i = 0; i < LanguageCount; ++i)
+        controls.push_back({.id = idFirstLanguage + i, .kind = Kind::Option, .parent = idLanguageFrame, .bounds = {10 + First + Width * i, 20, Width - 6, 18},
+                            .caption = std::wstring(languageInfo(static_cast<Language>(i)).ownName), .group = LanguageGroup});
     controls.push_back({.id = idLanguageNote, .kind = Kind::Label, .parent = idLanguageFrame, .bounds = {12, 42, 334, 16}, .caption = text(Text::LanguageNextStart)});
 }
 }  // namespace

@@ -60,7 +60,7 @@ std::vector<ControlSpec> mainPanelControls(Rgb shadow, Rgb highlight) {
         {.id = AmountLabel, .kind = Label, .parent = NormalView, .bounds = {366, 128, 49, 12}, .caption = L"0", .textColour = Blue, .defaultTextColour = false, .align = Align::Right},
         {.id = AmountUnitLabel, .kind = Label, .parent = NormalView, .bounds = {416, 128, 33, 12}, .caption = L"KB", .textColour = Blue, .defaultTextColour = false},
         {.id = AmountSlider, .kind = Kind::ScrollBar, .parent = NormalView, .bounds = {264, 140, 185, 17}, .min = 0, .max = 68, .value = 55, .largeStep = 6},
-        {.id = WarningCaption, .kind = Label, .parent = NormalView, .bounds = {264, 164, 73, 12}, .caption = text(Text::WarningCaption), .textColour = Red, .defaultTextColour = false},
+        {.id = WarningCaption, .kind = Label, .parent = NormalView, .bounds = {264, 164, 100, 12}, .caption = text(Text::WarningCaption), .textColour = Red, .defaultTextColour = false},
         {.id = WarningSizeLabel, .kind = Label, .parent = NormalView, .bounds = {366, 164, 49, 12}, .caption = L"0", .textColour = Red, .defaultTextColour = false, .align = Align::Right},
         {.id = WarningUnitLabel, .kind = Label, .parent = NormalView, .bounds = {416, 164, 33, 12}, .caption = L"KB", .textColour = Red, .defaultTextColour = false},
         {.id = WarningSlider, .kind = Kind::ScrollBar, .parent = NormalView, .bounds = {264, 176, 185, 17}, .min = 0, .max = 28, .value = 0, .largeStep = 4},

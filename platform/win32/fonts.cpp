@@ -24,6 +24,15 @@ bool installed(const wchar_t* name) {
     return found;
 }
 
+// The face Windows writes its message boxes in: Segoe UI on current Windows.
+std::wstring messageFace() {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0) && metrics.lfMessageFont.lfFaceName[0])
+        return metrics.lfMessageFont.lfFaceName;
+    return L"Segoe UI";
+}
+
 std::wstring firstInstalled(std::initializer_list<const wchar_t*> names) {
     for (const wchar_t* name : names)
         if (installed(name)) return name;
@@ -39,7 +48,7 @@ const std::wstring& FontCache::faceName(Face face) {
         case Face::Gothic:
             // English is written in the system's own dialog font; Japanese in a Japanese face.
             slot = languageInUse() == Language::English
-                       ? firstInstalled({L"Segoe UI", L"Tahoma", L"MS Shell Dlg 2"})
+                       ? messageFace()
                        : firstInstalled({L"Meiryo UI", L"Yu Gothic UI", L"MS UI Gothic", L"MS PGothic", L"IPAPGothic",
                                          L"Segoe UI"});
             break;
