@@ -6,8 +6,8 @@ configure_file(${CMAKE_SOURCE_DIR}/assets/version.h.in ${CMAKE_BINARY_DIR}/gener
 set_property(SOURCE assets/larkspan.rc APPEND PROPERTY INCLUDE_DIRECTORIES ${CMAKE_BINARY_DIR}/generated)
 set_property(SOURCE assets/larkspan.rc APPEND PROPERTY OBJECT_DEPENDS ${CMAKE_BINARY_DIR}/generated/larkspan_version.h)
 
-# The help page, as the Windows build puts it beside the program, goes into both packages.
-set(LARK_HELP_PAGE ${CMAKE_BINARY_DIR}/larkspan.html ${CMAKE_BINARY_DIR}/screenshot.png)
+# The help pages, as the Windows build puts them beside the program, go into both packages.
+set(LARK_HELP_PAGE ${CMAKE_BINARY_DIR}/larkspan.html ${CMAKE_BINARY_DIR}/larkspan.en.html ${CMAKE_BINARY_DIR}/screenshot.png)
 
 find_program(LARK_MAKENSIS makensis)
 find_program(LARK_ZIP zip)

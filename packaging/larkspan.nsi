@@ -1,9 +1,10 @@
 ; The per-user installer of Larkspan: no administrator, installs into the user's own
-; %LOCALAPPDATA%\Programs\Larkspan, in Japanese, silent with /S. Built by packaging/pack:
+; %LOCALAPPDATA%\Programs\Larkspan, in Japanese or English as the Windows display language is (no
+; language dialog), silent with /S. Built by packaging/pack:
 ;
 ;   makensis -INPUTCHARSET UTF8 -DVERSION=1.2.3 -DSTAGE=dir -DICON=app.ico -DOUTFILE=setup.exe [-DSIGN=sign] larkspan.nsi
 ;
-; STAGE holds larkspan.exe, larkspan.html, screenshot.png and LICENSE.txt, with the times they are to
+; STAGE holds larkspan.exe, larkspan.html, larkspan.en.html, screenshot.png and LICENSE.txt, with the times they are to
 ; carry. SIGN, when given, is a command that signs the executable it is handed in place: makensis runs
 ; it on the uninstaller before packing it and on the finished installer.
 
@@ -42,7 +43,7 @@ BrandingText "${PUBLISHER}"
 !define MUI_ABORTWARNING
 !define MUI_FINISHPAGE_RUN "$INSTDIR\larkspan.exe"
 ; The last page also says where the checksums of the download are.
-!define MUI_FINISHPAGE_TEXT "${APP} は、このコンピュータにインストールされました。$\r$\n$\r$\nダウンロードしたファイルは、配布元で同じ場所にある SHA256SUMS (SHA-256 の一覧) で確かめられます。$\r$\n$\r$\n「完了」をクリックしセットアップを閉じます。"
+!define MUI_FINISHPAGE_TEXT "$(FinishText)"
 !define MUI_FINISHPAGE_TEXT_LARGE
 !define MUI_COMPONENTSPAGE_NODESC
 
@@ -53,18 +54,36 @@ BrandingText "${PUBLISHER}"
 !insertmacro MUI_UNPAGE_COMPONENTS
 !insertmacro MUI_UNPAGE_INSTFILES
 
+; English first: a Windows of any other language gets it. Japanese for a Japanese one.
+!insertmacro MUI_LANGUAGE "English"
 !insertmacro MUI_LANGUAGE "Japanese"
-; The language file asks for "ＭＳ Ｐゴシック", which not every Windows has and nothing maps: its pages
-; would show boxes. "MS Shell Dlg" is the dialog face every Windows maps to a font of its language.
+; The Japanese language file asks for "ＭＳ Ｐゴシック", which not every Windows has and nothing maps: its
+; pages would show boxes. "MS Shell Dlg" is the dialog face every Windows maps to a font of its language
+; (the English pages keep NSIS's own, "MS Shell Dlg" at 8 points).
 SetFont /LANG=${LANG_JAPANESE} "MS Shell Dlg" 9
 
+LangString FinishText ${LANG_JAPANESE} "${APP} は、このコンピュータにインストールされました。$\r$\n$\r$\nダウンロードしたファイルは、配布元で同じ場所にある SHA256SUMS (SHA-256 の一覧) で確かめられます。$\r$\n$\r$\n「完了」をクリックしセットアップを閉じます。"
+LangString FinishText ${LANG_ENGLISH} "${APP} has been installed on your computer.$\r$\n$\r$\nYou can check the files you downloaded against SHA256SUMS (a list of SHA-256 hashes) in the same place on the download site.$\r$\n$\r$\nClick Finish to close Setup."
+LangString NotClosed ${LANG_JAPANESE} "${APP} を終了できませんでした。${APP} を終了してから「再試行」を押してください。"
+LangString NotClosed ${LANG_ENGLISH} "${APP} could not be closed. Exit ${APP}, and then click Retry."
+LangString StillRunning ${LANG_JAPANESE} "${APP} が実行中のため中止しました。"
+LangString StillRunning ${LANG_ENGLISH} "Canceled because ${APP} is running."
+LangString ProgramSection ${LANG_JAPANESE} "プログラム"
+LangString ProgramSection ${LANG_ENGLISH} "Program"
+LangString SettingsSection ${LANG_JAPANESE} "設定を削除する"
+LangString SettingsSection ${LANG_ENGLISH} "Delete settings"
+
 VIProductVersion "${VERSION}.0"
-VIAddVersionKey /LANG=${LANG_JAPANESE} "ProductName" "${APP}"
-VIAddVersionKey /LANG=${LANG_JAPANESE} "CompanyName" "${PUBLISHER}"
-VIAddVersionKey /LANG=${LANG_JAPANESE} "FileDescription" "${APP} セットアップ"
-VIAddVersionKey /LANG=${LANG_JAPANESE} "FileVersion" "${VERSION}"
-VIAddVersionKey /LANG=${LANG_JAPANESE} "ProductVersion" "${VERSION}"
-VIAddVersionKey /LANG=${LANG_JAPANESE} "LegalCopyright" "Copyright (c) ${PUBLISHER}"
+!macro VERSION_KEYS lang description
+VIAddVersionKey /LANG=${lang} "ProductName" "${APP}"
+VIAddVersionKey /LANG=${lang} "CompanyName" "${PUBLISHER}"
+VIAddVersionKey /LANG=${lang} "FileDescription" "${description}"
+VIAddVersionKey /LANG=${lang} "FileVersion" "${VERSION}"
+VIAddVersionKey /LANG=${lang} "ProductVersion" "${VERSION}"
+VIAddVersionKey /LANG=${lang} "LegalCopyright" "Copyright (c) ${PUBLISHER}"
+!macroend
+!insertmacro VERSION_KEYS ${LANG_JAPANESE} "${APP} セットアップ"
+!insertmacro VERSION_KEYS ${LANG_ENGLISH} "${APP} Setup"
 
 ; A running Larkspan holds its executable open. Closing its tray host saves its settings and ends it,
 ; whatever dialog or message box it has open (a dialog keeps the main panel from taking a close); then
@@ -93,10 +112,8 @@ Function ${prefix}CloseRunning
     Sleep 200
     IntOp $1 $1 + 1
   ${Loop}
-  MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION \
-    "${APP} を終了できませんでした。${APP} を終了してから「再試行」を押してください。" \
-    /SD IDCANCEL IDRETRY retry
-  Abort "${APP} が実行中のため中止しました。"
+  MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "$(NotClosed)" /SD IDCANCEL IDRETRY retry
+  Abort "$(StillRunning)"
 FunctionEnd
 !macroend
 !insertmacro CLOSE_RUNNING_FUNCTION ""
@@ -112,6 +129,7 @@ Section "${APP}"
   SetOutPath "$INSTDIR"
   File "${STAGE}\larkspan.exe"
   File "${STAGE}\larkspan.html"
+  File "${STAGE}\larkspan.en.html"
   File "${STAGE}\screenshot.png"
   File "${STAGE}\LICENSE.txt"
   WriteUninstaller "$INSTDIR\uninstall.exe"
@@ -135,11 +153,12 @@ Function un.onInit
 FunctionEnd
 
 ; Only what the installer and the program made; the settings stay unless the user asks.
-Section "un.プログラム"
+Section "un.$(ProgramSection)"
   SectionIn RO
   Call un.CloseRunning
   Delete "$INSTDIR\larkspan.exe"
   Delete "$INSTDIR\larkspan.html"
+  Delete "$INSTDIR\larkspan.en.html"
   Delete "$INSTDIR\screenshot.png"
   Delete "$INSTDIR\LICENSE.txt"
   Delete "$INSTDIR\uninstall.exe"
@@ -149,7 +168,7 @@ Section "un.プログラム"
   DeleteRegKey HKCU "${UNINST_KEY}"
 SectionEnd
 
-Section /o "un.設定を削除する"
+Section /o "un.$(SettingsSection)"
   DeleteRegKey HKCU "${SETTINGS_KEY}"
   DeleteRegKey /ifempty HKCU "Software\Quorvane"
 SectionEnd
