@@ -4,9 +4,10 @@
 ;
 ;   makensis -INPUTCHARSET UTF8 -DVERSION=1.2.3 -DSTAGE=dir -DICON=app.ico -DOUTFILE=setup.exe [-DSIGN=sign] larkspan.nsi
 ;
-; STAGE holds larkspan.exe, larkspan.html, larkspan.en.html, screenshot.png and LICENSE.txt, with the times they are to
-; carry. SIGN, when given, is a command that signs the executable it is handed in place: makensis runs
-; it on the uninstaller before packing it and on the finished installer.
+; STAGE holds larkspan.exe, larkspan.html, larkspan.en.html, screenshot.png, screenshot.en.png and
+; LICENSE.txt, with the times they are to carry. SIGN, when given, is a command that signs the
+; executable it is handed in place: makensis runs it on the uninstaller before packing it and on the
+; finished installer.
 
 Unicode true
 Target amd64-unicode  ; the program is 64-bit only
@@ -131,6 +132,7 @@ Section "${APP}"
   File "${STAGE}\larkspan.html"
   File "${STAGE}\larkspan.en.html"
   File "${STAGE}\screenshot.png"
+  File "${STAGE}\screenshot.en.png"
   File "${STAGE}\LICENSE.txt"
   WriteUninstaller "$INSTDIR\uninstall.exe"
   CreateShortcut "$SMPROGRAMS\${APP}.lnk" "$INSTDIR\larkspan.exe"
@@ -160,6 +162,7 @@ Section "un.$(ProgramSection)"
   Delete "$INSTDIR\larkspan.html"
   Delete "$INSTDIR\larkspan.en.html"
   Delete "$INSTDIR\screenshot.png"
+  Delete "$INSTDIR\screenshot.en.png"
   Delete "$INSTDIR\LICENSE.txt"
   Delete "$INSTDIR\uninstall.exe"
   RMDir "$INSTDIR"
