@@ -31,6 +31,7 @@ FONT_DIRS = (
 )
 FONT_JA = "ipagp.ttf"                # IPAPGothic, proportional
 FONT_LOGO = "DejaVuSans-Bold.ttf"
+FONT_LATIN_BOLD = "DejaVuSans-Bold.ttf"  # English captions
 FONT_REVIEW = "DejaVuSans.ttf"
 
 ICON_SIZES = (16, 20, 24, 32, 48)
@@ -723,7 +724,8 @@ def memory_chip_layer(w, h, S):
     return img
 
 
-def banner():
+def banner_scene():
+    """The securing banner without its caption: the chip with its glow and chevrons, at final size."""
     W, H = 273, 126
     S = SS
     base = gradient(W * S, H * S, (14, 24, 62), (4, 8, 24)).convert("RGBA")
@@ -750,18 +752,19 @@ def banner():
     base = Image.alpha_composite(base, ch)
 
     out = base.convert("RGB").resize((W, H), Image.LANCZOS)
-    out = add_noise(out, 1, 23).convert("RGBA")
+    return add_noise(out, 1, 23).convert("RGBA")
 
-    # The caption is drawn at its final size, after the scene is scaled down, so that the font's
-    # own outlines decide every pixel: dense kanji such as 量 and 確 keep their counters. It is made
-    # heavier only sideways, and its shadow is a dark copy one pixel down and right.
-    text = "空き容量を確保しています"
-    fnt = font(FONT_JA, 19)
-    pos = (W // 2, 101)
-    shadow = text_layer(out.size, (pos[0] + 1, pos[1] + 1), text, fnt, (0, 0, 0), (0, 0, 0), anchor="mm", widen=1)
-    out = Image.alpha_composite(out, shadow)
+
+def banner(scene, text, fnt, widen):
+    """The scene with its caption centred under the chip. The caption is drawn at its final size,
+    after the scene is scaled down, so that the font's own outlines decide every pixel: dense kanji
+    such as 量 and 確 keep their counters. `widen` makes it heavier only sideways, and its shadow is
+    a dark copy one pixel down and right."""
+    pos = (scene.size[0] // 2, 101)
+    shadow = text_layer(scene.size, (pos[0] + 1, pos[1] + 1), text, fnt, (0, 0, 0), (0, 0, 0), anchor="mm", widen=widen)
+    out = Image.alpha_composite(scene, shadow)
     out = Image.alpha_composite(out, text_layer(out.size, pos, text, fnt, (255, 240, 112), (255, 204, 24),
-                                                anchor="mm", widen=1))
+                                                anchor="mm", widen=widen))
     return out.convert("RGB")
 
 
@@ -894,9 +897,14 @@ def build(out_dir=ASSETS):
     written = []
     for name, imgs in icons.items():
         written.append(write(out_dir, name, ico_bytes(imgs)))
-    sp, bn, gb = splash(), banner(), gauge_back()
+    scene = banner_scene()
+    sp, gb = splash(), gauge_back()
+    # IPAPGothic has no bold face: the Japanese caption is widened by a pixel instead.
+    bn = banner(scene, "空き容量を確保しています", font(FONT_JA, 19), widen=1)
+    bn_en = banner(scene, "Securing free memory...", font(FONT_LATIN_BOLD, 16), widen=0)
     written.append(write(out_dir, "splash.bmp", bmp_bytes(sp)))
     written.append(write(out_dir, "banner.bmp", bmp_bytes(bn)))
+    written.append(write(out_dir, "banner_en.bmp", bmp_bytes(bn_en)))
     written.append(write(out_dir, "gauge_back.bmp", bmp_bytes(gb)))
     sheet = preview(icons, (sp, bn, gb))
     path = os.path.join(out_dir, "preview.png")

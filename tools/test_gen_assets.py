@@ -34,7 +34,7 @@ HUES = {"red": 0, "yellow": 60, "green": 120, "cyan": 180, "magenta": 300}
 ICONS = ["app.ico", "emblem.ico", "cleanup.ico"] + \
         ["level%02d.ico" % i for i in range(1, 13)]
 BMPS = {"splash.bmp": (320, 240), "banner.bmp": (273, 126),
-        "gauge_back.bmp": (261, 128)}
+        "banner_en.bmp": (273, 126), "gauge_back.bmp": (261, 128)}
 
 OUT = None      # first generated folder
 OUT2 = None     # second run, for the determinism check

@@ -20,3 +20,4 @@
 #define IDB_SPLASH 201
 #define IDB_BANNER 202
 #define IDB_GAUGE_BACK 203
+#define IDB_BANNER_EN 204
