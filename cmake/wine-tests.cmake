@@ -23,8 +23,10 @@ if(TARGET win32_tests)
   set_tests_properties(win32_tests PROPERTIES TIMEOUT 300 RESOURCE_LOCK ${prefix})
 endif()
 
-# One CTest test per tests/e2e/test_*.py. A file that needs another screen DPI says so in a line
-# "# wine-dpi: 144"; one that needs a prefix to itself in a line "# wine-prefix: own".
+# One CTest test per tests/e2e/test_*.py, run as on a Japanese Windows. A file that needs another
+# screen DPI says so in a line "# wine-dpi: 144"; one that needs a prefix to itself in a line
+# "# wine-prefix: own"; one that runs in another locale in a line "# wine-locale: en_US.UTF-8" (an
+# English Windows), and gets a prefix of its own, made under that locale.
 if(TARGET larkspan AND TARGET driver)
   file(GLOB LARK_E2E_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/test_*.py)
   foreach(test_file IN LISTS LARK_E2E_TESTS)
@@ -37,11 +39,17 @@ if(TARGET larkspan AND TARGET driver)
     endif()
     lark_wine_prefix(${dpi} prefix dpi_args)
     file(STRINGS ${test_file} own_prefix REGEX "^# wine-prefix: own$" LIMIT_COUNT 1)
-    if(own_prefix)
+    file(STRINGS ${test_file} locale_line REGEX "^# wine-locale: [A-Za-z0-9_.@-]+$" LIMIT_COUNT 1)
+    string(REGEX REPLACE "^# wine-locale: " "" locale "${locale_line}")
+    set(locale_args "")
+    if(locale)
+      set(locale_args --locale ${locale})
+    endif()
+    if(own_prefix OR locale)
       set(prefix ${LARK_WINE_DIR}/prefix-${stem})
     endif()
     add_test(NAME ${name}
-      COMMAND ${LARK_WINE_RUN} --prefix ${prefix} ${dpi_args} --timeout 580 -- ${LARK_PYTHON} -u -m unittest -v ${stem}
+      COMMAND ${LARK_WINE_RUN} --prefix ${prefix} ${dpi_args} ${locale_args} --timeout 580 -- ${LARK_PYTHON} -u -m unittest -v ${stem}
       WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}/tests/e2e)
     set_tests_properties(${name} PROPERTIES
       TIMEOUT 600

@@ -1,6 +1,7 @@
 """Shared pieces of the end-to-end tests, which run inside tests/wine/run (WINE, WINESERVER, WINEPREFIX,
-DISPLAY) with LARK_EXE, LARK_DRIVER and LARK_OUTPUT from CTest: test_<area>.py is the test e2e_<area>;
-a line "# wine-dpi: 144" in it gives it a prefix of its own at that DPI."""
+DISPLAY) with LARK_EXE, LARK_DRIVER and LARK_OUTPUT from CTest, as on a Japanese Windows (LC_ALL is
+ja_JP.UTF-8): test_<area>.py is the test e2e_<area>; a line "# wine-dpi: 144" in it gives it a prefix
+of its own at that DPI, a line "# wine-locale: en_US.UTF-8" one made under that locale (an English Windows)."""
 
 import collections
 import getpass
@@ -24,6 +25,7 @@ CLEANED = re.compile(rf"^(?:.+のシステムメモリ確保に成功しまし�
 SETTINGS_KEY = r"HKCU\Software\Quorvane\Larkspan100"
 WM_CLOSE, WM_ENDSESSION, WM_COMMAND, WM_HSCROLL, BM_CLICK = 0x10, 0x16, 0x111, 0x114, 0xF5
 WM_SYSCOMMAND, SC_MINIMIZE, WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_RBUTTONDOWN = 0x112, 0xF020, 0x200, 0x201, 0x204
+HOST_TOOL_ENV = dict(os.environ, LC_ALL="C")  # for host tools whose output a test reads: untranslated
 SB_CODES = dict(lineleft=0, lineright=1, pageleft=2, pageright=3, thumb=4, track=5, left=6, right=7, end=8)
 
 # Main panel control and menu ids.

@@ -10,8 +10,8 @@ import unittest
 import zipfile
 from pathlib import Path
 
-from larkspan_e2e import (ID_MENU_CLEANUP, MAIN, SETTINGS_KEY, WM_COMMAND, LarkspanCase, env, registry_values, run,
-                          stored_settings, wait_until)
+from larkspan_e2e import (HOST_TOOL_ENV, ID_MENU_CLEANUP, MAIN, SETTINGS_KEY, WM_COMMAND, LarkspanCase, env, registry_values,
+                          run, stored_settings, wait_until)
 
 VERSION = (Path(__file__).resolve().parents[2] / "VERSION").read_text().split()[0]
 UNINSTALL_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Larkspan"
@@ -84,7 +84,7 @@ class Packages(unittest.TestCase):
 
     def test_installer_pages_ask_for_a_face_every_windows_maps_to_japanese(self):
         pages = subprocess.run(["x86_64-w64-mingw32-windres", "-J", "coff", "-O", "rc", "-i", package("setup.exe")],
-                               capture_output=True, check=True, text=True, errors="replace").stdout
+                               capture_output=True, check=True, text=True, errors="replace", env=HOST_TOOL_ENV).stdout
         self.assertEqual(re.findall(r"^FONT (.*)$", pages, re.M), ['8, "MS Shell Dlg"'] * 5 + ['9, "MS Shell Dlg"'] * 5)
 
     def test_zip_holds_the_stripped_program_help_page_readme_and_licence(self):

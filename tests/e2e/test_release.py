@@ -12,7 +12,7 @@ from pathlib import Path
 
 import yaml
 
-from larkspan_e2e import env
+from larkspan_e2e import HOST_TOOL_ENV, env
 
 ROOT = Path(__file__).resolve().parents[2]
 VERSION = (ROOT / "VERSION").read_text().split()[0]
@@ -63,7 +63,7 @@ class Release(unittest.TestCase):
         subprocess.run([env("WINE"), self.work / "signed" / FILES[1], "/S", r"/D=C:\signed"], check=True, timeout=120,
                        stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         for path in (self.work / "signed" / FILES[0], folder / "uninstall.exe", self.work / "signed" / FILES[1]):
-            report = sh("osslsigncode", "verify", "-CAfile", cert, "-in", path)
+            report = sh("osslsigncode", "verify", "-CAfile", cert, "-in", path, env=HOST_TOOL_ENV)
             self.assertIn("Signature verification: ok", report, path)
             self.assertIn("CN=Larkspan test", report, path)
         self.assertNotEqual(signed[FILES[0]], self.files[FILES[0]])

@@ -1,13 +1,16 @@
 # Wine harness, sourced by bash scripts: harness_display (Xvfb on a free display; HARNESS_USE_DISPLAY=1
 # keeps $DISPLAY), harness_prefix DIR [dpi] (a Wine prefix of our own, never ~/.wine: created once,
 # locked while we run), harness_wine SECONDS program args (with a time limit), harness_stop.
+# Programs run as on a Japanese Windows unless LC_ALL is set to another locale after sourcing.
 HARNESS_WINE=${HARNESS_WINE:-/usr/lib/wine/wine64}
 HARNESS_WINESERVER=${HARNESS_WINESERVER:-/usr/lib/wine/wineserver}
 HARNESS_XVFB_PID=
 export WINEDEBUG=-all WINEARCH=win64
 # No Mono or Gecko installer dialogs, and a crash ends the process instead of waiting in a debugger.
 export WINEDLLOVERRIDES="mscoree=;mshtml=;winemenubuilder.exe=d;winedbg.exe=d"
-export LC_ALL=C.UTF-8  # Wine turns command-line arguments into UTF-16 by the locale's character set
+# Wine takes the display language (ja-JP) and the ANSI code page (932) from the locale, and turns
+# command-line arguments and file names into UTF-16 by its character set: a generated UTF-8 locale.
+export LC_ALL=ja_JP.UTF-8
 
 harness_log() { echo "harness: $*" >&2; }
 harness_timeout() { timeout --kill-after=10 "$@"; }
@@ -32,15 +35,20 @@ harness_display() {
 # The first use runs wineboot (about 15 s), sets the DPI, and gives the program what a Japanese
 # desktop would: Japanese glyphs in the system's menu and dialog fonts, and windows that Wine frames
 # itself (a managed window makes Wine wait for a window manager at every hide). A copy of the
-# pristine per-user registry lets tests start from clean settings.
+# pristine per-user registry lets tests start from clean settings. Wine rewrites a prefix's font
+# substitutes and links whenever it starts under another code page than the last time, so a prefix
+# is made, and its links set, under the one locale it runs in (its ready marker names it); asked
+# for under another locale, it is made anew.
 harness_prefix() {
-    local prefix=$1 dpi=${2:-} face
+    local prefix=$1 dpi=${2:-} face ready=$1/.harness-ready-v3
     mkdir -p "$(dirname "$prefix")"
     export WINEPREFIX=$prefix
+    locale -a 2>/dev/null | grep -qix "${LC_ALL/UTF-8/utf8}" ||
+        { harness_log "locale $LC_ALL is not generated: run tools/setup"; return 1; }
     exec {HARNESS_LOCK_FD}>"$prefix.lock"
     flock -w 900 "$HARNESS_LOCK_FD" || { harness_log "prefix $prefix stays busy"; return 1; }
-    [ -f "$prefix/.harness-ready-v2" ] && return 0
-    harness_log "creating Wine prefix $prefix${dpi:+ at $dpi dpi}"
+    [ "$(cat "$ready" 2>/dev/null)" = "$LC_ALL" ] && return 0
+    harness_log "creating Wine prefix $prefix under $LC_ALL${dpi:+ at $dpi dpi}"
     rm -rf "$prefix"
     harness_wine 180 wineboot -i >/dev/null 2>&1 || { harness_log "wineboot failed"; return 1; }
     [ -z "$dpi" ] || harness_reg 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" || return 1
@@ -48,10 +56,14 @@ harness_prefix() {
         harness_reg 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' /v "$face" \
             /t REG_MULTI_SZ /d 'ipagp.ttf,IPAPGothic' || return 1
     done
+    # Under a Japanese locale menus, captions and boxes ask for MS UI Gothic, a proportional face on
+    # Windows; missing here, it would fall back on the monospaced IPAGothic. The proportional IPA face
+    # stands in for it.
+    harness_reg 'HKCU\Software\Wine\Fonts\Replacements' /v 'MS UI Gothic' /d IPAPGothic || return 1
     harness_reg 'HKCU\Software\Wine\X11 Driver' /v Managed /d N || return 1
     harness_stop_wineserver
     cp "$prefix/user.reg" "$prefix/user.reg.pristine"
-    touch "$prefix/.harness-ready-v2"
+    echo "$LC_ALL" >"$ready"
 }
 
 harness_stop_wineserver() {
