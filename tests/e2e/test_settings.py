@@ -8,7 +8,7 @@ from larkspan_e2e import (ID_AMOUNT, ID_AMOUNT_BAR, ID_SIZE0, ID_WARNING, ID_WAR
                           WM_ENDSESSION, LarkspanCase, env, store_settings, stored_settings, wait_until)
 
 DEFAULTS = dict(Flag01="55", Flag02="5", Flag03="0", Flag04="0", Flag05="True", Flag06="0", Flag07="True")  # as packaged
-SAVED = dict(DEFAULTS, HotkeySecure="", HotkeyCleanup="", HotkeyTrim="", HotkeyShow="", TrayIcon="gauge", History="1")
+SAVED = dict(DEFAULTS, HotkeySecure="", HotkeyCleanup="", HotkeyTrim="", HotkeyShow="", TrayIcon="gauge", History="1", Language="auto")
 CASES = [  # (stored before the start, slider positions shown, stored at exit)
     ({}, (55, 5), SAVED),
     # Out of range, unreadable or of another type: the defaults.
