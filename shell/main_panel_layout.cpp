@@ -12,6 +12,12 @@ constexpr Font Bold12{Face::Gothic, 12, true}, Mono9{Face::GothicMono, 9, true};
 constexpr Font Chart8{Face::GothicMono, 8, false};
 constexpr Kind Label = Kind::Label, Box = Kind::Picture;
 
+// A label over a slider, 12 pixels high: room for Japanese text. A Latin face reaches lower (g, p,
+// y), so in English the row takes two more pixels, above, where nothing lies.
+Rect sliderRow(int x, int y, int width) {
+    return languageInUse() == Language::Japanese ? Rect{x, y, width, 12} : Rect{x, y - 2, width, 14};
+}
+
 // The five size rows inside the hidden frame: caption, number (right-aligned), unit.
 void addSizeRows(std::vector<ControlSpec>& controls) {
     for (int row = 0; row < 5; ++row) {
@@ -56,13 +62,13 @@ std::vector<ControlSpec> mainPanelControls(Rgb shadow, Rgb highlight) {
         {.id = HistoryGraph, .kind = Box, .parent = NormalView, .bounds = {0, 122, 255, 105}, .font = Chart8, .background = Black, .defaultBackground = false},
         {.id = SecuringBanner, .kind = Kind::Image, .parent = NormalView, .bounds = {-8, -8, 273, 126}, .visible = false, .picture = languageInUse() == Language::English ? Picture::BannerEnglish : Picture::Banner},
         {.id = SizeRowsFrame, .kind = Kind::Frame, .parent = NormalView, .bounds = {272, 16, 177, 75}, .caption = text(Text::SizeRowsTitle), .visible = false},
-        {.id = AmountCaption, .kind = Label, .parent = NormalView, .bounds = {264, 128, 100, 12}, .caption = text(Text::AmountCaption), .textColour = Blue, .defaultTextColour = false},
-        {.id = AmountLabel, .kind = Label, .parent = NormalView, .bounds = {366, 128, 49, 12}, .caption = L"0", .textColour = Blue, .defaultTextColour = false, .align = Align::Right},
-        {.id = AmountUnitLabel, .kind = Label, .parent = NormalView, .bounds = {416, 128, 33, 12}, .caption = L"KB", .textColour = Blue, .defaultTextColour = false},
+        {.id = AmountCaption, .kind = Label, .parent = NormalView, .bounds = sliderRow(264, 128, 100), .caption = text(Text::AmountCaption), .textColour = Blue, .defaultTextColour = false},
+        {.id = AmountLabel, .kind = Label, .parent = NormalView, .bounds = sliderRow(366, 128, 49), .caption = L"0", .textColour = Blue, .defaultTextColour = false, .align = Align::Right},
+        {.id = AmountUnitLabel, .kind = Label, .parent = NormalView, .bounds = sliderRow(416, 128, 33), .caption = L"KB", .textColour = Blue, .defaultTextColour = false},
         {.id = AmountSlider, .kind = Kind::ScrollBar, .parent = NormalView, .bounds = {264, 140, 185, 17}, .min = 0, .max = 68, .value = 55, .largeStep = 6},
-        {.id = WarningCaption, .kind = Label, .parent = NormalView, .bounds = {264, 164, 100, 12}, .caption = text(Text::WarningCaption), .textColour = Red, .defaultTextColour = false},
-        {.id = WarningSizeLabel, .kind = Label, .parent = NormalView, .bounds = {366, 164, 49, 12}, .caption = L"0", .textColour = Red, .defaultTextColour = false, .align = Align::Right},
-        {.id = WarningUnitLabel, .kind = Label, .parent = NormalView, .bounds = {416, 164, 33, 12}, .caption = L"KB", .textColour = Red, .defaultTextColour = false},
+        {.id = WarningCaption, .kind = Label, .parent = NormalView, .bounds = sliderRow(264, 164, 100), .caption = text(Text::WarningCaption), .textColour = Red, .defaultTextColour = false},
+        {.id = WarningSizeLabel, .kind = Label, .parent = NormalView, .bounds = sliderRow(366, 164, 49), .caption = L"0", .textColour = Red, .defaultTextColour = false, .align = Align::Right},
+        {.id = WarningUnitLabel, .kind = Label, .parent = NormalView, .bounds = sliderRow(416, 164, 33), .caption = L"KB", .textColour = Red, .defaultTextColour = false},
         {.id = WarningSlider, .kind = Kind::ScrollBar, .parent = NormalView, .bounds = {264, 176, 185, 17}, .min = 0, .max = 28, .value = 0, .largeStep = 4},
         {.id = OptionsButton, .kind = Kind::Button, .parent = NormalView, .bounds = {264, 200, 57, 25}, .caption = text(Text::OptionsButton), .background = highlight, .defaultBackground = false},
         {.id = SecureButton, .kind = Kind::DefaultButton, .parent = NormalView, .bounds = {344, 200, 105, 25}, .caption = text(Text::SecureButton), .background = shadow, .defaultBackground = false},

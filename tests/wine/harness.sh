@@ -40,7 +40,7 @@ harness_display() {
 # is made, and its links set, under the one locale it runs in (its ready marker names it); asked
 # for under another locale, it is made anew.
 harness_prefix() {
-    local prefix=$1 dpi=${2:-} face ready=$1/.harness-ready-v3
+    local prefix=$1 dpi=${2:-} face ready=$1/.harness-ready-v4
     mkdir -p "$(dirname "$prefix")"
     export WINEPREFIX=$prefix
     locale -a 2>/dev/null | grep -qix "${LC_ALL/UTF-8/utf8}" ||
@@ -61,6 +61,9 @@ harness_prefix() {
     # stands in for it.
     harness_reg 'HKCU\Software\Wine\Fonts\Replacements' /v 'MS UI Gothic' /d IPAPGothic || return 1
     harness_reg 'HKCU\Software\Wine\X11 Driver' /v Managed /d N || return 1
+    # Every Windows has Tahoma, the face behind "MS Shell Dlg": Debian's Wine ships its own copy
+    # (fonts-wine) but does not look for it, so it goes where Windows keeps its fonts.
+    cp /usr/share/wine/fonts/tahoma.ttf /usr/share/wine/fonts/tahomabd.ttf "$prefix/drive_c/windows/Fonts/" || return 1
     harness_stop_wineserver
     cp "$prefix/user.reg" "$prefix/user.reg.pristine"
     echo "$LC_ALL" >"$ready"
