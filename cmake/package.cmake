@@ -7,7 +7,8 @@ set_property(SOURCE assets/larkspan.rc APPEND PROPERTY INCLUDE_DIRECTORIES ${CMA
 set_property(SOURCE assets/larkspan.rc APPEND PROPERTY OBJECT_DEPENDS ${CMAKE_BINARY_DIR}/generated/larkspan_version.h)
 
 # The help pages, as the Windows build puts them beside the program, go into both packages.
-set(LARK_HELP_PAGE ${CMAKE_BINARY_DIR}/larkspan.html ${CMAKE_BINARY_DIR}/larkspan.en.html ${CMAKE_BINARY_DIR}/screenshot.png ${CMAKE_BINARY_DIR}/screenshot.en.png)
+set(LARK_HELP_PAGE ${CMAKE_BINARY_DIR}/larkspan.html ${CMAKE_BINARY_DIR}/larkspan.en.html ${CMAKE_BINARY_DIR}/screenshot.png ${CMAKE_BINARY_DIR}/screenshot.en.png
+  ${CMAKE_BINARY_DIR}/larkspan.css)
 
 find_program(LARK_MAKENSIS makensis)
 find_program(LARK_ZIP zip)

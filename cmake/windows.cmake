@@ -25,16 +25,17 @@ target_link_options(larkspan PRIVATE -Wl,--strip-all)
 set_property(SOURCE assets/larkspan.rc APPEND PROPERTY OBJECT_DEPENDS
   ${CMAKE_SOURCE_DIR}/assets/larkspan.manifest)
 
-# The help pages, Japanese and English (with the version written in), and their pictures go beside
-# larkspan.exe, where the help command looks for them and the packages take them from.
+# The help pages, Japanese and English (with the version written in), their style sheet and their
+# pictures go beside larkspan.exe, where the help command looks for them and the packages take them from.
 configure_file(${CMAKE_SOURCE_DIR}/assets/help/larkspan.html ${CMAKE_CURRENT_BINARY_DIR}/larkspan.html @ONLY)
 configure_file(${CMAKE_SOURCE_DIR}/assets/help/larkspan.en.html ${CMAKE_CURRENT_BINARY_DIR}/larkspan.en.html @ONLY)
-foreach(picture screenshot.png screenshot.en.png)
-  add_custom_command(OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/${picture}
-    COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/assets/help/${picture} ${CMAKE_CURRENT_BINARY_DIR}/${picture}
-    DEPENDS ${CMAKE_SOURCE_DIR}/assets/help/${picture})
+foreach(file screenshot.png screenshot.en.png larkspan.css)
+  add_custom_command(OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/${file}
+    COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/assets/help/${file} ${CMAKE_CURRENT_BINARY_DIR}/${file}
+    DEPENDS ${CMAKE_SOURCE_DIR}/assets/help/${file})
 endforeach()
-add_custom_target(larkspan_help ALL DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/screenshot.png ${CMAKE_CURRENT_BINARY_DIR}/screenshot.en.png)
+add_custom_target(larkspan_help ALL DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/screenshot.png
+  ${CMAKE_CURRENT_BINARY_DIR}/screenshot.en.png ${CMAKE_CURRENT_BINARY_DIR}/larkspan.css)
 add_dependencies(larkspan larkspan_help)
 
 # GoogleTest built with the cross compiler, for the Win32 layer's tests.

@@ -4,8 +4,8 @@
 ;
 ;   makensis -INPUTCHARSET UTF8 -DVERSION=1.2.3 -DSTAGE=dir -DICON=app.ico -DOUTFILE=setup.exe [-DSIGN=sign] larkspan.nsi
 ;
-; STAGE holds larkspan.exe, larkspan.html, larkspan.en.html, screenshot.png, screenshot.en.png and
-; LICENSE.txt, with the times they are to carry. SIGN, when given, is a command that signs the
+; STAGE holds larkspan.exe, larkspan.html, larkspan.en.html, larkspan.css, screenshot.png,
+; screenshot.en.png and LICENSE.txt, with the times they are to carry. SIGN, when given, is a command that signs the
 ; executable it is handed in place: makensis runs it on the uninstaller before packing it and on the
 ; finished installer.
 
@@ -133,6 +133,7 @@ Section "${APP}"
   File "${STAGE}\larkspan.en.html"
   File "${STAGE}\screenshot.png"
   File "${STAGE}\screenshot.en.png"
+  File "${STAGE}\larkspan.css"
   File "${STAGE}\LICENSE.txt"
   WriteUninstaller "$INSTDIR\uninstall.exe"
   CreateShortcut "$SMPROGRAMS\${APP}.lnk" "$INSTDIR\larkspan.exe"
@@ -163,6 +164,7 @@ Section "un.$(ProgramSection)"
   Delete "$INSTDIR\larkspan.en.html"
   Delete "$INSTDIR\screenshot.png"
   Delete "$INSTDIR\screenshot.en.png"
+  Delete "$INSTDIR\larkspan.css"
   Delete "$INSTDIR\LICENSE.txt"
   Delete "$INSTDIR\uninstall.exe"
   RMDir "$INSTDIR"

@@ -41,7 +41,7 @@ class Installer(LarkspanCase):
         setup = lambda: self.assertEqual(run_windows(package("setup.exe"), "/S"), 0)
 
         setup()
-        self.assertEqual(sorted(p.name for p in home.iterdir()), ["LICENSE.txt", "larkspan.en.html", "larkspan.exe", "larkspan.html", "screenshot.en.png", "screenshot.png", "uninstall.exe"])
+        self.assertEqual(sorted(p.name for p in home.iterdir()), ["LICENSE.txt", "larkspan.css", "larkspan.en.html", "larkspan.exe", "larkspan.html", "screenshot.en.png", "screenshot.png", "uninstall.exe"])
         self.assertEqual((home / "larkspan.exe").read_bytes(), Path(env("LARK_EXE")).read_bytes())
         self.assertTrue(menu_link.is_file())
         entry = registry_values(UNINSTALL_KEY) or {}
@@ -89,7 +89,7 @@ class Packages(unittest.TestCase):
 
     def test_zip_holds_the_stripped_program_help_page_readme_and_licence(self):
         with zipfile.ZipFile(package("portable.zip")) as z:
-            self.assertEqual(sorted(z.namelist()), ["LICENSE.txt", "README.txt", "larkspan.en.html", "larkspan.exe", "larkspan.html", "larkspan.ini", "screenshot.en.png", "screenshot.png"])
+            self.assertEqual(sorted(z.namelist()), ["LICENSE.txt", "README.txt", "larkspan.css", "larkspan.en.html", "larkspan.exe", "larkspan.html", "larkspan.ini", "screenshot.en.png", "screenshot.png"])
             exe = z.read("larkspan.exe")
             self.assertEqual(exe, Path(env("LARK_EXE")).read_bytes())
             coff = struct.unpack_from("<I", exe, 0x3C)[0] + 4  # PointerToSymbolTable, NumberOfSymbols at +8
