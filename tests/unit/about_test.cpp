@@ -51,6 +51,14 @@ TEST(Help, UsesTheViewerWhereItWorksElseOpensThePageSilently) {
         openHelp(files, processes);
         EXPECT_EQ(processes.started, Starts{expected});
     }
+    // In English the page is the English one.
+    const fake::LanguageScope inEnglish(Language::English);
+    fake::FakeFileSystem files;
+    fake::FakeProcesses processes;
+    files.exe = L"D:\\Lark Span\\larkspan.exe";
+    openHelp(files, processes);
+    const Start english{L"D:\\Lark Span\\larkspan.en.html", L"", ProcessWindow::Normal};
+    EXPECT_EQ(processes.started, Starts{english});
 }
 
 TEST(SystemInfo, FindsTheToolByEitherKeyOrSaysItIsUnavailable) {
