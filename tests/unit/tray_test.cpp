@@ -185,14 +185,18 @@ TEST_F(Tray, HotkeysRunTheTrayMenusActionsAndTheSettingsPageChangesThem) {
         EXPECT_EQ(messages.shown.back().text, L"ホットキー Ctrl+Alt+F5 は他のプログラムが使用しているため使えません。");
         page.click(idFirstClear + 3);
         page.check(idNumber).setValue(1), page.check(idGauge).setValue(0);
+        EXPECT_EQ(page.check(idMatchWindows).value(), 1);
+        page.check(idMatchWindows).setValue(0), page.check(idFirstLanguage + 1).setValue(1);  // English, at the next start
         page.click(idOk);
         EXPECT_TRUE(page.closed);
     };
     mainWindow().click(OptionsCommand);
     EXPECT_EQ(opened, 1);
     EXPECT_EQ(trayHost().hotkeys, (std::map<int, Hotkey>{{TrayHost::FirstHotkey + 2, Hotkey{Hotkey::Win, 'T'}}}));
-    EXPECT_EQ(std::tuple(settings.values[L"HotkeySecure"], settings.values[L"HotkeyTrim"], settings.values[L"TrayIcon"]),
-              std::tuple(L"", L"Win+T", L"number"));
+    EXPECT_EQ(std::tuple(settings.values[L"HotkeySecure"], settings.values[L"HotkeyTrim"], settings.values[L"TrayIcon"],
+                         settings.values[L"Language"]),
+              std::tuple(L"", L"Win+T", L"number", L"en"));
+    EXPECT_EQ(languageInUse(), Language::Japanese);  // until the next start
     EXPECT_EQ(tray.shown->icon, numberPicture(50, false));  // at once, as the tip says: "50%"
     EXPECT_THROW(trayHost().click(TrayHost::ExitItem), fake::ProcessEnded);
     EXPECT_TRUE(trayHost().hotkeys.empty());
