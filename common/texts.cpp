@@ -1,6 +1,6 @@
 #include "common/texts.h"
 
-#include <algorithm>
+#include "common/ignoring_case.h"
 
 namespace lark {
 
@@ -21,9 +21,8 @@ Language inUse = Language::Japanese;
 const LanguageInfo& languageInfo(Language language) { return Languages[static_cast<int>(language)]; }
 
 std::optional<Language> languageOfCode(std::wstring_view code) {
-    const auto lower = [](wchar_t c) { return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c; };
     for (const LanguageInfo& info : Languages)
-        if (std::ranges::equal(info.code, code, {}, {}, lower)) return info.language;
+        if (sameIgnoringCase(info.code, code)) return info.language;
     return std::nullopt;
 }
 

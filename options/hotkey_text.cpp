@@ -4,6 +4,7 @@
 #include <cwctype>
 #include <utility>
 
+#include "common/ignoring_case.h"
 #include "common/texts.h"
 
 namespace lark {
@@ -18,13 +19,6 @@ constexpr std::array<std::pair<int, std::wstring_view>, 8> NamedKeys{{
     {0x2D, L"Insert"}, {0x2E, L"Delete"}, {0x24, L"Home"}, {0x23, L"End"},
     {0x21, L"PageUp"}, {0x22, L"PageDown"}, {0x13, L"Pause"}, {0x20, L"Space"}}};
 constexpr int F1 = 0x70, F24 = 0x87;
-
-bool sameIgnoringCase(std::wstring_view a, std::wstring_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::towlower(static_cast<wint_t>(a[i])) != std::towlower(static_cast<wint_t>(b[i]))) return false;
-    return true;
-}
 
 std::wstring keyName(int key) {
     if ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9')) return std::wstring(1, static_cast<wchar_t>(key));

@@ -1,16 +1,16 @@
 #include "shell/settings.h"
 
 #include <array>
-#include <cwctype>
 #include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
 
+#include "common/ignoring_case.h"
+#include "common/paths.h"
 #include "common/texts.h"
 #include "monitor/number_text.h"
-#include "common/paths.h"
 #include "options/hotkey_text.h"
 
 namespace lark {
@@ -28,12 +28,6 @@ std::optional<Int> toWhole(std::wstring_view text) {
     return static_cast<Int>(whole);
 }
 
-bool equalsIgnoringCase(std::wstring_view a, std::wstring_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::towlower(static_cast<wint_t>(a[i])) != std::towlower(static_cast<wint_t>(b[i]))) return false;
-    return true;
-}
 std::optional<std::int16_t> toInt16(std::wstring_view text) { return toWhole<std::int16_t>(text); }
 std::optional<std::int32_t> toInt32(std::wstring_view text) { return toWhole<std::int32_t>(text); }
 
@@ -42,8 +36,8 @@ std::optional<bool> toBool(std::wstring_view text) {
     std::wstring_view t = text;
     while (!t.empty() && t.front() == L' ') t.remove_prefix(1);
     while (!t.empty() && t.back() == L' ') t.remove_suffix(1);
-    if (equalsIgnoringCase(t, L"True")) return true;
-    if (equalsIgnoringCase(t, L"False")) return false;
+    if (sameIgnoringCase(t, L"True")) return true;
+    if (sameIgnoringCase(t, L"False")) return false;
     if (auto number = parseNumber(t)) return *number != 0;
     return std::nullopt;
 }
@@ -56,8 +50,8 @@ constexpr wchar_t AmountName[] = L"Flag01", WarningName[] = L"Flag02", StartupNa
 constexpr std::array<const wchar_t*, HotkeyCount> HotkeyNames{L"HotkeySecure", L"HotkeyCleanup", L"HotkeyTrim", L"HotkeyShow"};
 
 std::optional<TrayStyle> toTrayStyle(std::wstring_view text) {
-    if (equalsIgnoringCase(text, L"gauge")) return TrayStyle::Gauge;
-    if (equalsIgnoringCase(text, L"number")) return TrayStyle::Number;
+    if (sameIgnoringCase(text, L"gauge")) return TrayStyle::Gauge;
+    if (sameIgnoringCase(text, L"number")) return TrayStyle::Number;
     return std::nullopt;
 }
 
